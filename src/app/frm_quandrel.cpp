@@ -1,0 +1,195 @@
+#include "app/frm_quandrel.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "app/key_ascii.h"
+#include "input/drag_grid.h"
+#include "menus/prompts.h"
+
+namespace quandrel {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+int Pixels(int twips) { return qRound(twips / kTwipsPerPixel); }
+
+// Modifier bits as the mouse handlers take them: 1 Shift, 2 Ctrl, 4 Alt.
+std::int16_t ShiftBits(Qt::KeyboardModifiers modifiers) {
+    return static_cast<std::int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
+                                     ((modifiers & Qt::ControlModifier) ? 2 : 0) |
+                                     ((modifiers & Qt::AltModifier) ? 4 : 0));
+}
+
+// Button bits: Qt's left, right and middle are 1, 2 and 4.
+std::int16_t ButtonBits(Qt::MouseButtons buttons) {
+    return static_cast<std::int16_t>(buttons.toInt() & 7);
+}
+
+QString PanelText(const std::string& text) {
+    return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+}  // namespace
+
+frmQuandrel::frmQuandrel()
+    : onEnd([] { QCoreApplication::exit(0); }),
+      board_(new BoardWidget(game_.shapes, this)),
+      text1_(new QPlainTextEdit(board_)) {
+    setWindowTitle(QStringLiteral(" Quandrel"));
+    createMenus();
+    setCentralWidget(board_);
+    board_->setFocusPolicy(Qt::ClickFocus);
+    board_->installEventFilter(this);
+
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(Pixels(105), Pixels(5250), Pixels(3585), Pixels(2565));
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setFont(QFont(QStringLiteral("MS Sans Serif"), 12, QFont::Normal));
+    text1_->setFocusPolicy(Qt::ClickFocus);
+    text1_->installEventFilter(this);
+
+    game_.Form_Load();
+    board_->setFocus();
+}
+
+void frmQuandrel::createMenus() {
+    const auto command = [this](QMenu* menu, const char* name, const char* caption,
+                                void (Game::*click)()) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, [this, click] { (game_.*click)(); });
+    };
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    command(mnuFile, "mnuReset", "&Reset", &Game::mnuReset_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    command(mnuHelp, "mnuHelpAbout", "&About Quandrel", &Game::mnuHelpAbout_Click);
+    command(mnuHelp, "mnuObject", "&Object", &Game::mnuObject_Click);
+    command(mnuHelp, "mnuHelpSolv", "&Solution", &Game::mnuHelpSolv_Click);
+
+    mnuQuit_ = menuBar()->addAction(QStringLiteral("&Quit"));
+    mnuQuit_->setObjectName(QStringLiteral("mnuQuit"));
+    connect(mnuQuit_, &QAction::triggered, this, [this] { game_.mnuQuit_Click(); });
+}
+
+void frmQuandrel::setTraceText(const std::string& text) { text1_->setPlainText(PanelText(text)); }
+
+void frmQuandrel::shapesChanged() { board_->refresh(); }
+
+int frmQuandrel::messageBox(const std::string& prompt, int, const std::string& title) {
+    QString lines = QString::fromStdString(prompt);
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), lines, QMessageBox::Ok,
+                    this);
+    box.exec();
+    return kOk;  // the only button: Enter, Esc and the close box all mean OK
+}
+
+void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
+    outerGeometry_ =
+        QRect(Pixels(leftTwips), Pixels(topTwips), Pixels(widthTwips), Pixels(heightTwips));
+    applyOuterGeometry();
+}
+
+QMargins frmQuandrel::frameMargins() const {
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+void frmQuandrel::applyOuterGeometry() {
+    appliedMargins_ = frameMargins();
+    move(outerGeometry_.topLeft());  // a window's position is that of its frame
+    resize(outerGeometry_.size().shrunkBy(appliedMargins_));
+}
+
+// The frame margins are known only once the window manager has framed the window: apply the
+// outer geometry again when they arrive.
+void frmQuandrel::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (frameMargins() != appliedMargins_) applyOuterGeometry();
+}
+
+void frmQuandrel::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (frameMargins() != appliedMargins_) applyOuterGeometry();
+}
+
+void frmQuandrel::endProgram() {
+    if (ending_) return;
+    ending_ = true;
+    hide();
+    onEnd();
+}
+
+QPointF frmQuandrel::ToMouseScale(QPointF pixels) {
+    return QPointF(pixels.x() * kTwipsPerPixel / kTwipsPerUnitX,
+                   pixels.y() * kTwipsPerPixel / kTwipsPerUnitY);
+}
+
+bool frmQuandrel::forwardMouse(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPointF at = ToMouseScale(mouse->position());
+    const auto x = static_cast<float>(at.x());
+    const auto y = static_cast<float>(at.y());
+    const std::int16_t shift = ShiftBits(mouse->modifiers());
+    switch (type) {
+        case QEvent::MouseButtonPress:
+            game_.Form_MouseDown(ButtonBits(mouse->button()), shift, x, y);
+            return true;
+        case QEvent::MouseMove:
+            game_.Form_MouseMove(ButtonBits(mouse->buttons()), shift, x, y);
+            return true;
+        case QEvent::MouseButtonRelease:
+            game_.Form_MouseUp(ButtonBits(mouse->button()), shift, x, y);
+            return true;
+        default: return false;
+    }
+}
+
+bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool input = type == QEvent::KeyPress || type == QEvent::MouseButtonPress ||
+                       type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ||
+                       type == QEvent::MouseButtonDblClick;
+    if (ending_ && input) return true;  // nothing runs once the program is ending
+    if (watched == board_) {
+        if (type == QEvent::MouseButtonDblClick) {
+            // A second press in quick succession is still a press.
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            QMouseEvent press(QEvent::MouseButtonPress, mouse->position(), mouse->scenePosition(),
+                              mouse->globalPosition(), mouse->button(), mouse->buttons(),
+                              mouse->modifiers());
+            return forwardMouse(&press);
+        }
+        if (type == QEvent::KeyPress) {
+            const int code = KeyAscii(*static_cast<QKeyEvent*>(event));
+            if (code >= 0) game_.Form_KeyPress(static_cast<std::int16_t>(code));
+            return ending_;
+        }
+        return forwardMouse(event) || QMainWindow::eventFilter(watched, event);
+    }
+    if (watched == text1_ && type == QEvent::KeyPress) {
+        const int code = KeyAscii(*static_cast<QKeyEvent*>(event));
+        if (code >= 0) game_.Text1_KeyPress(static_cast<std::int16_t>(code));
+        return ending_;  // an end key is not also handled by the panel (Ctrl+C does not copy)
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quandrel

@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "app/frm_quandrel.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    quandrel::frmQuandrel window;
+    window.show();
+    return app.exec();
+}

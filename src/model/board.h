@@ -1,0 +1,65 @@
+// The board of piece codes, the colour table and the start-up layout.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace quandrel {
+
+using Code = std::int16_t;
+
+inline constexpr int kColumns = 5;
+inline constexpr int kRows = 4;
+inline constexpr int kCells = kColumns * kRows;
+
+// Piece codes: 0 empty; anchors (top-left cells) are 1, 2, 4 and 6.
+enum : Code {
+    kEmpty = 0,
+    kSingle = 1,
+    kWideLeft = 2,
+    kWideRight = 3,
+    kTallTop = 4,
+    kTallBottom = 5,
+    kBigTopLeft = 6,
+    kBigTopRight = 7,
+    kBigBottomLeft = 8,
+    kBigBottomRight = 9,
+};
+
+// board(x, y): column x 0..4 from the left, row y 0..3 from the top; cell index x + 5 * y.
+struct Board {
+    std::array<Code, kCells> cells{};
+
+    Code& operator()(int x, int y) { return cells[static_cast<std::size_t>(x + kColumns * y)]; }
+    Code operator()(int x, int y) const {
+        return cells[static_cast<std::size_t>(x + kColumns * y)];
+    }
+    bool operator==(const Board&) const = default;
+};
+
+// Colours 0x00BBGGRR held as whole doubles, indexed by piece code.
+using ColorTable = std::array<double, 17>;
+inline constexpr Code kMarkerColor = 14;
+
+void LoadColors(ColorTable& color);
+Board InitialLayout();
+
+// Big block alone in columns 3 and 4, rows 1 and 2.
+Board GoalLayout();
+bool IsGoal(const Board& board);
+
+bool IsOnBoard(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
+
+// Size of the block whose anchor code is `code`, or nullopt for a non-anchor.
+struct BlockSize {
+    int width;
+    int height;
+};
+std::optional<BlockSize> AnchorSize(Code code);
+
+// The first cell index that breaks the board's rules: an unknown code, a block cut in two, or a
+// block cell without its anchor. nullopt for a consistent board.
+std::optional<int> FirstBrokenCell(const Board& board);
+
+}  // namespace quandrel

@@ -1,0 +1,108 @@
+#include "model/moves.h"
+
+#include <array>
+
+#include "model/number_text.h"
+
+namespace quandrel {
+namespace {
+
+constexpr const char* kBlank = "DirX= ";
+
+// clang-format off
+constexpr std::array<MoveProcedure, 9> kProcedures{{
+    // name        code  trace word           DirX label  moved text   order                       col row w  h
+    {"MoveSingle", 1, "you moved a sing",  kBlank,  "move ther", StepOrder::AsGiven,         0, 0, 1, 1},
+    {"MoveWide",   2, "you moved a wide",  kBlank,  nullptr,     StepOrder::HorizontalFirst, 0, 0, 2, 1},
+    {"MoveWide2",  3, "you moved a wide2", kBlank,  nullptr,     StepOrder::HorizontalFirst, 1, 0, 2, 1},
+    {"MoveTall",   4, "you moved a tall",  kBlank,  nullptr,     StepOrder::VerticalFirst,   0, 0, 1, 2},
+    {"MoveTall2",  5, "you moved a tall2", "DirX=", nullptr,     StepOrder::VerticalFirst,   0, 1, 1, 2},
+    {"MoveBig",    6, "you moved a big",   kBlank,  nullptr,     StepOrder::VerticalFirst,   0, 0, 2, 2},
+    {"MoveBig2",   7, "you moved a big2",  kBlank,  nullptr,     StepOrder::VerticalFirst,   1, 0, 2, 2},
+    {"MoveBig3",   8, "you moved a big3",  kBlank,  nullptr,     StepOrder::VerticalFirst,   0, 1, 2, 2},
+    {"MoveBig4",   9, "you moved a big4",  kBlank,  nullptr,     StepOrder::VerticalFirst,   1, 1, 2, 2},
+}};
+// clang-format on
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+struct Step {
+    int dx;
+    int dy;
+};
+
+// The step a procedure takes from (DirX, DirY), following its order of direction tests.
+Step ReadStep(StepOrder order, int DirX, int DirY) {
+    switch (order) {
+        case StepOrder::AsGiven: return {DirX, DirY};
+        case StepOrder::HorizontalFirst:
+            return DirX != 0 ? Step{Sign(DirX), 0} : Step{0, Sign(DirY)};
+        case StepOrder::VerticalFirst:
+            return DirY != 0 ? Step{0, Sign(DirY)} : Step{Sign(DirX), 0};
+    }
+    return {0, 0};
+}
+
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+    bool Contains(int x, int y) const {
+        return x >= left && x < left + width && y >= top && y < top + height;
+    }
+};
+
+}  // namespace
+
+const MoveProcedure* ProcedureFor(Code code) {
+    if (code < 1 || code > static_cast<Code>(kProcedures.size())) return nullptr;
+    return &kProcedures[static_cast<std::size_t>(code - 1)];
+}
+
+std::string MoveTrace(const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
+                      std::int16_t DirX, std::int16_t DirY) {
+    std::string text = procedure.traceWord;
+    text += "\r\nX = " + NumberText(X);
+    text += "\r\nY = " + NumberText(Y);
+    text += "\r\n";
+    text += procedure.dirXLabel + NumberText(DirX);
+    text += "DirY=" + NumberText(DirY);
+    return text;
+}
+
+bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
+               std::int16_t DirX, std::int16_t DirY) {
+    const Step step = ReadStep(procedure.order, DirX, DirY);
+    if (step.dx == 0 && step.dy == 0) return false;
+
+    const Rect from{X - procedure.column, Y - procedure.row, procedure.width, procedure.height};
+    const Rect to{from.left + step.dx, from.top + step.dy, from.width, from.height};
+    const int right = to.left + to.width - 1;
+    const int bottom = to.top + to.height - 1;
+    if (!IsOnBoard(static_cast<std::int16_t>(to.left), static_cast<std::int16_t>(to.top), 0, 0) ||
+        !IsOnBoard(static_cast<std::int16_t>(right), static_cast<std::int16_t>(bottom), 0, 0)) {
+        return false;
+    }
+    for (int y = to.top; y <= bottom; ++y) {
+        for (int x = to.left; x <= right; ++x) {
+            if (!from.Contains(x, y) && board(x, y) != kEmpty) return false;
+        }
+    }
+
+    const Code anchor = static_cast<Code>(procedure.code - procedure.column -
+                                          procedure.width * procedure.row);
+    for (int y = from.top; y < from.top + from.height; ++y) {
+        for (int x = from.left; x < from.left + from.width; ++x) {
+            if (!to.Contains(x, y)) board(x, y) = kEmpty;
+        }
+    }
+    for (int dy = 0; dy < to.height; ++dy) {
+        for (int dx = 0; dx < to.width; ++dx) {
+            board(to.left + dx, to.top + dy) = static_cast<Code>(anchor + dx + to.width * dy);
+        }
+    }
+    return true;
+}
+
+}  // namespace quandrel

@@ -1,0 +1,43 @@
+// The nine move procedures, one per piece code: how a block steps one cell and what it traces.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/board.h"
+
+namespace quandrel {
+
+// Which axis a procedure tries first when it reads its step.
+enum class StepOrder {
+    AsGiven,         // the single block steps by (DirX, DirY) as it stands
+    HorizontalFirst, // wide blocks: DirX > 0, DirX < 0, then vertical by DirY
+    VerticalFirst,   // the tall and the big block: DirY > 0, DirY < 0, then horizontal by DirX
+};
+
+struct MoveProcedure {
+    const char* name;         // MoveSingle .. MoveBig4
+    Code code;                // piece code of the grabbed cell
+    const char* traceWord;    // first line of the move trace
+    const char* dirXLabel;    // "DirX= ", or "DirX=" in MoveTall2
+    const char* movedText;    // replaces the trace after a step, or nullptr
+    StepOrder order;
+    std::int8_t column;       // grabbed cell's place within its block
+    std::int8_t row;
+    std::int8_t width;        // block size in cells
+    std::int8_t height;
+};
+
+// The procedure for piece code 1..9; nullptr for any other code.
+const MoveProcedure* ProcedureFor(Code code);
+
+// The text a procedure writes on entry, before it tests anything.
+std::string MoveTrace(const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
+                      std::int16_t DirX, std::int16_t DirY);
+
+// The rule alone: moves the block grabbed at (X, Y) one cell and returns true, or returns false
+// and leaves the board untouched. (X, Y) must hold the procedure's code on a consistent board.
+bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
+               std::int16_t DirX, std::int16_t DirY);
+
+}  // namespace quandrel

@@ -1,0 +1,66 @@
+#include "view/board_widget.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace quandrel {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+QColor FromBgr(std::uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+std::vector<Shape> Shapes::*const kOutlineArrays[] = {&Shapes::Shape3, &Shapes::Shape4,
+                                                            &Shapes::Shape5, &Shapes::Shape6};
+
+}  // namespace
+
+BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
+    : QWidget(parent), shapes_(shapes), painted_(shapes) {}
+
+QRect BoardWidget::ToPixels(const TwipRect& rect) {
+    return QRect(Pixels(rect.left), Pixels(rect.top), Pixels(rect.width), Pixels(rect.height));
+}
+
+void BoardWidget::refresh() {
+    const auto changes = [this](std::vector<Shape> Shapes::*array) {
+        const auto& now = shapes_.*array;
+        auto& before = painted_.*array;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == before[i]) continue;
+            update(ToPixels(now[i].rect));
+            before[i] = now[i];
+        }
+    };
+    changes(&Shapes::Shape2);
+    for (const auto array : kOutlineArrays) changes(array);
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    for (const Shape& square : shapes_.Shape2) {
+        const QRect rect = ToPixels(square.rect);
+        if (square.visible && rect.intersects(dirty)) {
+            painter.fillRect(rect, FromBgr(square.fillColor));
+        }
+    }
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setBrush(Qt::NoBrush);
+    for (const auto array : kOutlineArrays) {
+        for (const Shape& outline : shapes_.*array) {
+            const QRect rect = ToPixels(outline.rect);
+            // A 1-pixel pen draws the rectangle's border inside its extent.
+            if (outline.visible && rect.intersects(dirty)) {
+                painter.drawRect(rect.adjusted(0, 0, -1, -1));
+            }
+        }
+    }
+}
+
+}  // namespace quandrel
