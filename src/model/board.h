@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <optional>
 
@@ -31,9 +32,12 @@ enum : Code {
 struct Board {
     std::array<Code, kCells> cells{};
 
-    Code& operator()(int x, int y) { return cells[static_cast<std::size_t>(x + kColumns * y)]; }
-    Code operator()(int x, int y) const {
-        return cells[static_cast<std::size_t>(x + kColumns * y)];
+    Code& operator()(int x, int y) { return cells[Index(x, y)]; }
+    Code operator()(int x, int y) const { return cells[Index(x, y)]; }
+
+    static std::size_t Index(int x, int y) {
+        assert(x >= 0 && x < kColumns && y >= 0 && y < kRows);
+        return static_cast<std::size_t>(x + kColumns * y);
     }
     bool operator==(const Board&) const = default;
 };

@@ -1,0 +1,184 @@
+// Every layout reachable from the start: the move rules checked exhaustively, and the solver.
+#include "model/solver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <iostream>
+#include <map>
+#include <queue>
+#include <set>
+
+#include "support/layout.h"
+
+namespace quandrel {
+namespace {
+
+// How many blocks of each kind (single, wide, tall, big) a board holds.
+std::array<int, 4> BlockCounts(const Board& board) {
+    std::array<int, 4> counts{};
+    for (const Code code : board.cells) {
+        if (code == kSingle) ++counts[0];
+        if (code == kWideLeft) ++counts[1];
+        if (code == kTallTop) ++counts[2];
+        if (code == kBigTopLeft) ++counts[3];
+    }
+    return counts;
+}
+
+bool IsValid(const Board& board) {
+    return !FirstBrokenCell(board) && BlockCounts(board) == (std::array<int, 4>{4, 4, 1, 1});
+}
+
+std::vector<Board> ReachableLayouts() {
+    std::vector<Board> layouts{InitialLayout()};
+    std::set<std::array<Code, kCells>> seen{InitialLayout().cells};
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const Board board = layouts[i];
+        ForEachMove(board, [&](const Move&, const Board& next) {
+            if (seen.insert(next.cells).second) layouts.push_back(next);
+        });
+    }
+    return layouts;
+}
+
+// An independent count: blocks as rectangles, slid by plain geometry, no piece codes.
+struct Block {
+    int x, y, w, h;
+    auto operator<=>(const Block&) const = default;
+};
+
+std::size_t CountByRectangles() {
+    using Layout = std::vector<Block>;
+    Layout start{{0, 0, 2, 1}, {2, 0, 2, 1}, {4, 0, 1, 1}, {0, 1, 2, 2}, {2, 1, 1, 2},
+                 {3, 1, 1, 1}, {3, 2, 1, 1}, {0, 3, 2, 1}, {2, 3, 2, 1}, {4, 3, 1, 1}};
+    std::sort(start.begin(), start.end());
+    std::set<Layout> seen{start};
+    std::queue<Layout> queue;
+    queue.push(start);
+    while (!queue.empty()) {
+        const Layout layout = queue.front();
+        queue.pop();
+        for (std::size_t b = 0; b < layout.size(); ++b) {
+            for (const auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                Block moved = layout[b];
+                moved.x += dx;
+                moved.y += dy;
+                if (moved.x < 0 || moved.y < 0 || moved.x + moved.w > 5 || moved.y + moved.h > 4) {
+                    continue;
+                }
+                const bool overlaps = std::any_of(layout.begin(), layout.end(), [&](const Block& o) {
+                    return &o != &layout[b] && o.x < moved.x + moved.w && moved.x < o.x + o.w &&
+                           o.y < moved.y + moved.h && moved.y < o.y + o.h;
+                });
+                if (overlaps) continue;
+                Layout next = layout;
+                next[b] = moved;
+                std::sort(next.begin(), next.end());
+                if (seen.insert(next).second) queue.push(next);
+            }
+        }
+    }
+    return seen.size();
+}
+
+const std::vector<Board>& Layouts() {
+    static const std::vector<Board> layouts = ReachableLayouts();
+    return layouts;
+}
+
+TEST(Reachable, CountMatchesAnIndependentSearch) {
+    const std::size_t count = CountLayouts(InitialLayout());
+    std::cout << "reachable layouts: " << count << "\n";
+    EXPECT_EQ(count, Layouts().size());
+    EXPECT_EQ(count, CountByRectangles());
+}
+
+TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
+    constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    std::size_t moves = 0;
+    for (const Board& board : Layouts()) {
+        ASSERT_TRUE(IsValid(board));
+        for (int y = 0; y < kRows; ++y) {
+            for (int x = 0; x < kColumns; ++x) {
+                const MoveProcedure* procedure = ProcedureFor(board(x, y));
+                if (procedure == nullptr) continue;
+                for (const auto& step : kSteps) {
+                    const auto X = static_cast<std::int16_t>(x);
+                    const auto Y = static_cast<std::int16_t>(y);
+                    const auto DirX = static_cast<std::int16_t>(step[0]);
+                    const auto DirY = static_cast<std::int16_t>(step[1]);
+                    Board after = board;
+                    if (!ApplyMove(after, *procedure, X, Y, DirX, DirY)) {
+                        ASSERT_EQ(after, board) << "a refused move changed the board";
+                        continue;
+                    }
+                    ++moves;
+                    ASSERT_TRUE(IsValid(after));
+                    // The block, and nothing else, shifted by one cell.
+                    Board expected = board;
+                    const int ax = x - procedure->column;
+                    const int ay = y - procedure->row;
+                    for (int by = ay; by < ay + procedure->height; ++by) {
+                        for (int bx = ax; bx < ax + procedure->width; ++bx) expected(bx, by) = kEmpty;
+                    }
+                    for (int by = ay; by < ay + procedure->height; ++by) {
+                        for (int bx = ax; bx < ax + procedure->width; ++bx) {
+                            expected(bx + DirX, by + DirY) = board(bx, by);
+                        }
+                    }
+                    ASSERT_EQ(after, expected);
+                    ASSERT_EQ(after(x + DirX, y + DirY), board(x, y));
+                    Board back = after;
+                    ASSERT_TRUE(ApplyMove(back, *procedure, static_cast<std::int16_t>(x + DirX),
+                                          static_cast<std::int16_t>(y + DirY),
+                                          static_cast<std::int16_t>(-DirX),
+                                          static_cast<std::int16_t>(-DirY)));
+                    ASSERT_EQ(back, board);
+                }
+            }
+        }
+    }
+    std::cout << "moves checked: " << moves << "\n";
+}
+
+TEST(Solver, ShortestSolutionReachesTheGoalAndNoShorterOneExists) {
+    const auto solution = ShortestSolution(InitialLayout());
+    ASSERT_TRUE(solution.has_value());
+    std::cout << "shortest solution: " << solution->size() << " steps\n";
+
+    Board board = InitialLayout();
+    for (const Move& move : *solution) {
+        ASSERT_EQ(board(move.X, move.Y), move.code);
+        ASSERT_EQ(board(move.X + move.DirX, move.Y + move.DirY), kEmpty) << "leading cell";
+        ASSERT_TRUE(ApplyMove(board, *ProcedureFor(move.code), move.X, move.Y, move.DirX,
+                              move.DirY));
+    }
+    EXPECT_TRUE(IsGoal(board));
+
+    // Breadth-first distances over the whole space: no goal lies closer.
+    std::map<std::array<Code, kCells>, std::size_t> distance{{InitialLayout().cells, 0}};
+    std::vector<Board> frontier{InitialLayout()};
+    for (std::size_t depth = 0; depth < solution->size(); ++depth) {
+        std::vector<Board> next;
+        for (const Board& b : frontier) {
+            EXPECT_FALSE(IsGoal(b)) << "a goal at depth " << depth;
+            ForEachMove(b, [&](const Move&, const Board& n) {
+                if (distance.emplace(n.cells, depth + 1).second) next.push_back(n);
+            });
+        }
+        frontier = std::move(next);
+    }
+}
+
+TEST(Solver, GoalStartsAndDeadEnds) {
+    EXPECT_EQ(ShortestSolution(testing::Parse("00000 00067 00089 00000")),
+              std::vector<Move>{});
+    // Big block walled in by blocks that cannot move either.
+    EXPECT_EQ(ShortestSolution(testing::Parse("67231 89231 23231 23231")), std::nullopt);
+    EXPECT_EQ(CountLayouts(testing::Parse("67231 89231 23231 23231")), 1u);
+}
+
+}  // namespace
+}  // namespace quandrel
