@@ -1,0 +1,123 @@
+// Menu commands, message boxes and keys, with a window that records what it is asked.
+#include <gtest/gtest.h>
+
+#include "support/layout.h"
+#include "support/recording_window.h"
+
+namespace quandrel {
+namespace {
+
+using testing::LoadedGame;
+using testing::Parse;
+
+TEST(Reset, BringsBackLayoutColoursAndGeometryButKeepsPanelAndAnchor) {
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    game.Form_MouseDown(1, 0, 518.0f, 189.0f);
+    game.Form_MouseMove(1, 0, 666.0f, 189.0f);
+    ASSERT_NE(game.board, InitialLayout());
+    game.color[3] = 1;
+    const std::string panel = loaded.window.text;
+    const int writes = loaded.window.textWrites;
+
+    game.mnuReset_Click();
+    EXPECT_EQ(game.board, InitialLayout());
+    EXPECT_EQ(game.color[3], 49152);
+    EXPECT_EQ(game.dragX, 666);
+    EXPECT_EQ(game.dragY, 189);
+    EXPECT_EQ(loaded.window.text, panel);
+    EXPECT_EQ(loaded.window.textWrites, writes);
+    EXPECT_EQ(loaded.window.geometries.back(), (std::array<int, 4>{200, 200, 5430, 4950}));
+    EXPECT_EQ(game.shapes.Shape5[9].visible, false);
+    EXPECT_EQ(game.shapes.Shape5[8].visible, true);
+}
+
+TEST(Object, ShowsTheGoalWhileTheBoxIsOpenAndRestoresTheBoard) {
+    const char* boards[] = {
+        "23231 67410 89510 23231",
+        "23231 23067 23089 11400",  // big block already at the goal
+        "23231 67401 89510 23231",
+        "00000 00000 00000 00000",
+    };
+    for (const char* layout : boards) {
+        for (const int result : {1, 2}) {
+            LoadedGame loaded;
+            loaded.window.boxResult = result;
+            loaded.game.board = Parse(layout);
+            loaded.game.mnuObject_Click();
+            ASSERT_EQ(loaded.window.boxes.size(), 1u);
+            const auto& box = loaded.window.boxes[0];
+            EXPECT_EQ(box.boardWhileOpen, Parse("00000 00067 00089 00000")) << layout;
+            EXPECT_EQ(box.title, "Object");
+            EXPECT_EQ(box.prompt, "The object is to get the large block to the other side.");
+            EXPECT_EQ(box.flags, 0);
+            EXPECT_EQ(loaded.game.board, Parse(layout)) << layout;
+            EXPECT_EQ(loaded.window.redraws, 2);
+            EXPECT_EQ(loaded.window.textWrites, 0);
+        }
+    }
+}
+
+TEST(MessageBoxes, SolutionAndAboutShowTheirTextsAndRedraw) {
+    struct Case {
+        void (Game::*click)();
+        const char* title;
+        const char* prompt;
+    };
+    const Case cases[] = {
+        {&Game::mnuHelpSolv_Click, "There Is No Help",
+         "The author of this program  does not know how to solve this quandrel.\r"
+         "But it is possable."},
+        {&Game::mnuHelpAbout_Click, "About Quandrel1",
+         "Quandrel1\rQuandrel Designer : Unknown\rProgram : Orvell\rJuly 19, 1999"},
+    };
+    for (const Case& c : cases) {
+        LoadedGame loaded;
+        loaded.game.board = Parse("00000 00067 00089 00000");
+        (loaded.game.*c.click)();
+        ASSERT_EQ(loaded.window.boxes.size(), 1u);
+        EXPECT_EQ(loaded.window.boxes[0].title, c.title);
+        EXPECT_EQ(loaded.window.boxes[0].prompt, c.prompt);
+        EXPECT_EQ(loaded.window.boxes[0].flags, 0);
+        EXPECT_EQ(loaded.window.redraws, 1);
+        EXPECT_EQ(loaded.game.board, Parse("00000 00067 00089 00000"));
+    }
+}
+
+TEST(Keys, EndKeysEndFromBothHandlersAndNothingElseRuns) {
+    struct Case {
+        int KeyAscii;
+        bool formEnds;
+        bool formDumps;
+        bool panelEnds;
+    };
+    const Case cases[] = {
+        {27, true, false, true},  {17, true, false, true},   {3, true, false, true},
+        {24, true, false, true},  {100, false, true, false}, {68, false, false, false},
+        {113, false, false, false}, {0, false, false, false}, {13, false, false, false},
+    };
+    for (const Case& c : cases) {
+        LoadedGame form;
+        const Shapes shapes = form.game.shapes;
+        form.game.Form_KeyPress(static_cast<std::int16_t>(c.KeyAscii));
+        EXPECT_EQ(form.window.ends, c.formEnds ? 1 : 0) << c.KeyAscii;
+        EXPECT_EQ(form.window.textWrites, c.formDumps ? 20 : 0) << c.KeyAscii;
+        EXPECT_EQ(form.game.shapes != shapes, c.formDumps) << c.KeyAscii;
+        EXPECT_EQ(form.window.redraws, c.formDumps ? 1 : 0) << c.KeyAscii;
+
+        LoadedGame panel;
+        panel.game.Text1_KeyPress(static_cast<std::int16_t>(c.KeyAscii));
+        EXPECT_EQ(panel.window.ends, c.panelEnds ? 1 : 0) << c.KeyAscii;
+        EXPECT_EQ(panel.window.textWrites + panel.window.redraws, 0) << c.KeyAscii;
+    }
+}
+
+TEST(Quit, EndsTheProgram) {
+    LoadedGame loaded;
+    loaded.game.mnuQuit_Click();
+    EXPECT_EQ(loaded.window.ends, 1);
+    EXPECT_TRUE(loaded.window.boxes.empty());
+}
+
+}  // namespace
+}  // namespace quandrel
