@@ -61,7 +61,7 @@ std::size_t CountByRectangles() {
         const Layout layout = queue.front();
         queue.pop();
         for (std::size_t b = 0; b < layout.size(); ++b) {
-            for (const auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                 Block moved = layout[b];
                 moved.x += dx;
                 moved.y += dy;
