@@ -1,0 +1,237 @@
+// The installed-style program under a real X server and window manager, with real input.
+// GoogleTest comes before Xlib, whose macros (None, Bool) clash with it.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "x_session.h"
+
+namespace quandrel::e2e {
+namespace {
+
+constexpr Rgb kGreen{0, 192, 0}, kBlue{0, 0, 255}, kRed{192, 0, 0}, kGrey{192, 192, 192},
+    kBlack{0, 0, 0}, kYellow{255, 255, 0};
+
+const Rgb kStartColours[20] = {kGreen, kGreen, kGreen, kGreen, kBlue,  kRed,  kRed,
+                               kGrey,  kBlue,  kBlack, kRed,   kRed,   kGrey, kBlue,
+                               kBlack, kGreen, kGreen, kGreen, kGreen, kBlue};
+
+class EndToEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server_ = std::make_unique<XServer>(); }
+    static void TearDownTestSuite() { server_.reset(); }
+
+    void SetUp() override { program_ = std::make_unique<Program>(*server_, QUANDREL_BINARY); }
+    void TearDown() override { program_.reset(); }
+
+    Display* display() { return server_->display(); }
+    Program& program() { return *program_; }
+
+    // Screen point at the centre of a drawn cell.
+    std::pair<int, int> DrawnCell(int column, int row) {
+        const Rect board = program().Board();
+        return {board.x + 35 + 70 * column, board.y + 35 + 70 * row};
+    }
+    // Screen point that the drag grid maps to (column, row).
+    std::pair<int, int> DragCell(int column, int row) {
+        const Rect board = program().Board();
+        return {board.x + static_cast<int>((148 * column + 74) * 6.771435 / 15),
+                board.y + static_cast<int>((126 * row + 63) * 7.95 / 15)};
+    }
+    Rgb CellColour(int column, int row) {
+        const auto [x, y] = DrawnCell(column, row);
+        return PixelAt(display(), x, y);
+    }
+    bool ShowsColours(const Rgb (&expected)[20]) {
+        for (int i = 0; i < 20; ++i) {
+            if (CellColour(i % 5, i / 5) != expected[i]) return false;
+        }
+        return true;
+    }
+    void ExpectColours(const Rgb (&expected)[20]) {
+        WaitFor([&] { return ShowsColours(expected); });
+        for (int i = 0; i < 20; ++i) {
+            const Rgb c = CellColour(i % 5, i / 5);
+            EXPECT_EQ(c, expected[i]) << "cell " << i << " is " << c.r << "," << c.g << "," << c.b;
+        }
+    }
+    void ExpectEndsWithStatusZero() {
+        const auto status = program().WaitForExit(std::chrono::seconds(10));
+        ASSERT_TRUE(status.has_value()) << "the program is still running";
+        EXPECT_EQ(*status, 0);
+    }
+    void Click(int x, int y) {
+        MoveMouse(display(), x, y);
+        Button(display(), 1, true);
+        Button(display(), 1, false);
+    }
+    // Makes the window tall enough to show the trace panel and clicks into it.
+    void FocusPanel() {
+        const Rect client = program().ClientGeometry();
+        XResizeWindow(display(), program().window(), static_cast<unsigned>(client.width), 600);
+        XSync(display(), False);
+        ASSERT_TRUE(WaitFor([&] { return program().ClientGeometry().height == 600; }));
+        const Rect board = program().Board();
+        WaitFor([&] { return PixelAt(display(), board.x + 100, board.y + 400) == Rgb{255, 255, 255}; });
+        Click(board.x + 100, board.y + 400);
+        Settle(display());
+    }
+    // The window whose title is `title`, other than the game's own.
+    Window FindWindow(const char* title) {
+        Window found = 0;
+        WaitFor([&] {
+            Window root, parent, *children = nullptr;
+            unsigned int count = 0;
+            XQueryTree(display(), DefaultRootWindow(display()), &root, &parent, &children, &count);
+            for (unsigned int i = 0; i < count && !found; ++i) {
+                Window r2, p2, *inner = nullptr;
+                unsigned int n = 0;
+                XQueryTree(display(), children[i], &r2, &p2, &inner, &n);
+                for (unsigned int j = 0; j < n && !found; ++j) {
+                    char* name = nullptr;
+                    if (XFetchName(display(), inner[j], &name) && name &&
+                        std::string(name) == title) {
+                        found = inner[j];
+                    }
+                    if (name) XFree(name);
+                }
+                if (inner) XFree(inner);
+            }
+            if (children) XFree(children);
+            return found != 0;
+        });
+        return found;
+    }
+
+    static std::unique_ptr<XServer> server_;
+    std::unique_ptr<Program> program_;
+};
+
+std::unique_ptr<XServer> EndToEnd::server_;
+
+TEST_F(EndToEnd, StartsWithTitleFrameAndBoard) {
+    EXPECT_EQ(program().Title(), " Quandrel");
+    const Rect frame = program().FrameGeometry();
+    EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
+        << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
+    ExpectColours(kStartColours);
+}
+
+TEST_F(EndToEnd, DragsASingleBlockIntoAnEmptyCellAndBackInOnePress) {
+    const auto [fx, fy] = DragCell(3, 1);
+    const auto [tx, ty] = DragCell(4, 1);
+    MoveMouse(display(), fx, fy);
+    Button(display(), 1, true);
+    MoveMouse(display(), (fx + tx) / 2, fy);
+    MoveMouse(display(), tx, ty);
+    Rgb moved[20];
+    std::copy(std::begin(kStartColours), std::end(kStartColours), moved);
+    moved[8] = kBlack;
+    moved[9] = kBlue;
+    ExpectColours(moved);
+    MoveMouse(display(), fx, fy);
+    ExpectColours(kStartColours);
+    Button(display(), 1, false);
+}
+
+TEST_F(EndToEnd, DKeyMarksSquareOneYellow) {
+    Tap(display(), "d");
+    ASSERT_TRUE(WaitFor([&] { return CellColour(1, 0) == kYellow; }));
+    Tap(display(), "D", {"Shift_L"});
+    EXPECT_EQ(CellColour(0, 0), kGreen);
+}
+
+TEST_F(EndToEnd, ObjectShowsTheGoalWhileItsBoxIsUp) {
+    Tap(display(), "h", {"Alt_L"});
+    Settle(display());
+    Tap(display(), "o");
+    const Window box = FindWindow("Object");
+    ASSERT_NE(box, 0u);
+    // Move the box off the board to see the whole goal position.
+    XMoveWindow(display(), box, 600, 500);
+    XSync(display(), False);
+    Rgb goal[20];
+    std::fill(std::begin(goal), std::end(goal), kBlack);
+    goal[8] = goal[9] = goal[13] = goal[14] = kRed;
+    ExpectColours(goal);
+    Tap(display(), "Return");
+    ExpectColours(kStartColours);
+    EXPECT_TRUE(program().Running());
+}
+
+TEST_F(EndToEnd, ResetRestoresBoardAndFrameAfterMoveAndResize) {
+    const auto [fx, fy] = DragCell(4, 0);
+    const auto [tx, ty] = DragCell(4, 1);
+    MoveMouse(display(), fx, fy);
+    Button(display(), 1, true);
+    MoveMouse(display(), tx, ty);
+    Button(display(), 1, false);
+    ASSERT_TRUE(WaitFor([&] { return CellColour(4, 0) == kBlack; }));
+
+    XMoveResizeWindow(display(), program().window(), 150, 120, 480, 420);
+    XSync(display(), False);
+    ASSERT_TRUE(WaitFor([&] { return program().ClientGeometry().width == 480; }));
+    Tap(display(), "f", {"Alt_L"});
+    Settle(display());
+    Tap(display(), "r");
+    EXPECT_TRUE(WaitFor([&] { return program().FrameGeometry() == Rect{13, 13, 362, 330}; }));
+    const Rect frame = program().FrameGeometry();
+    EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
+        << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
+    ExpectColours(kStartColours);
+}
+
+TEST_F(EndToEnd, QuitOnTheBarEnds) {
+    // The bar's entries are the three runs of text pixels in the menu bar's middle row.
+    const Rect client = program().ClientGeometry();
+    const int row = (client.y + program().Board().y) / 2;
+    std::vector<std::pair<int, int>> words;
+    int gap = 100;
+    for (int x = client.x; x < client.x + client.width; ++x) {
+        const Rgb p = PixelAt(display(), x, row);
+        const bool ink = p.r + p.g + p.b < 300;
+        if (ink && gap > 6) words.push_back({x, x});
+        if (ink) words.back().second = x;
+        gap = ink ? 0 : gap + 1;
+    }
+    ASSERT_GE(words.size(), 3u);
+    Click((words[2].first + words[2].second) / 2, row);
+    ExpectEndsWithStatusZero();
+}
+
+struct EndKey {
+    const char* name;
+    const char* keysym;
+    bool control;
+};
+const EndKey kEndKeys[] = {
+    {"Esc", "Escape", false}, {"CtrlQ", "q", true}, {"CtrlC", "c", true}, {"CtrlX", "x", true}};
+
+class EndKeys : public EndToEnd, public ::testing::WithParamInterface<std::tuple<EndKey, bool>> {};
+
+TEST_P(EndKeys, EndTheProgramWithStatusZero) {
+    const auto [key, panel] = GetParam();
+    if (panel) {
+        FocusPanel();
+        // Typed into the panel, d does not reach the window's dump.
+        Tap(display(), "d");
+        Settle(display());
+        ASSERT_EQ(CellColour(1, 0), kGreen) << "the panel does not have the focus";
+    }
+    if (key.control) {
+        Tap(display(), key.keysym, {"Control_L"});
+    } else {
+        Tap(display(), key.keysym);
+    }
+    ExpectEndsWithStatusZero();
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowAndPanel, EndKeys,
+                         ::testing::Combine(::testing::ValuesIn(kEndKeys), ::testing::Values(false, true)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) ? "_Panel" : "_Window");
+                         });
+
+}  // namespace
+}  // namespace quandrel::e2e

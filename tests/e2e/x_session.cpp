@@ -1,0 +1,253 @@
+#include "x_session.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <signal.h>
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace quandrel::e2e {
+namespace {
+
+// Windows come and go while the tests look at them: a request on a window that is gone fails
+// harmlessly instead of ending the test program.
+int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
+
+pid_t Spawn(const std::vector<std::string>& argv, const std::string& display, int keepFd = -1,
+            bool quiet = true) {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    if (quiet) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+    }
+    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    for (int fd = 3; fd < 256; ++fd) {
+        if (fd != keepFd) close(fd);
+    }
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
+void Stop(pid_t pid) {
+    if (pid <= 0) return;
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 100; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+std::vector<unsigned long> CardinalProperty(Display* d, Window w, const char* name) {
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::vector<unsigned long> values;
+    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType,
+                           &type, &format, &count, &after, &data) == Success &&
+        data != nullptr && format == 32) {
+        const auto* longs = reinterpret_cast<unsigned long*>(data);
+        values.assign(longs, longs + count);
+    }
+    if (data) XFree(data);
+    return values;
+}
+
+std::string StringProperty(Display* d, Window w, const char* name) {
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::string value;
+    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType,
+                           &type, &format, &count, &after, &data) == Success &&
+        data != nullptr && format == 8) {
+        value.assign(reinterpret_cast<char*>(data), count);
+    }
+    if (data) XFree(data);
+    return value;
+}
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return condition();
+}
+
+XServer::XServer() {
+    int fds[2];
+    if (pipe(fds) != 0) throw std::runtime_error("pipe");
+    xvfb_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
+                   "-nolisten", "tcp"},
+                  "", fds[1]);
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    if (number.empty()) throw std::runtime_error("Xvfb did not start");
+    display_name_ = ":" + number;
+    XSetErrorHandler(IgnoreErrors);
+    display_ = XOpenDisplay(display_name_.c_str());
+    if (display_ == nullptr) throw std::runtime_error("cannot open " + display_name_);
+    openbox_ = Spawn({"openbox", "--sm-disable"}, display_name_);
+    const Window root = DefaultRootWindow(display_);
+    if (!WaitFor([&] {
+            return !CardinalProperty(display_, root, "_NET_SUPPORTING_WM_CHECK").empty();
+        })) {
+        throw std::runtime_error("openbox did not start");
+    }
+}
+
+XServer::~XServer() {
+    if (display_) XCloseDisplay(display_);
+    Stop(openbox_);
+    Stop(xvfb_);
+}
+
+Program::Program(XServer& server, const std::string& path) : server_(server) {
+    pid_ = Spawn({path}, server.name(), -1, false);
+    Display* d = server.display();
+    const bool found = WaitFor([&] {
+        for (const unsigned long w :
+             CardinalProperty(d, DefaultRootWindow(d), "_NET_CLIENT_LIST")) {
+            if (CardinalProperty(d, w, "_NET_WM_PID") == std::vector<unsigned long>{
+                    static_cast<unsigned long>(pid_)} &&
+                CardinalProperty(d, w, "_NET_FRAME_EXTENTS").size() == 4) {
+                window_ = w;
+                return true;
+            }
+        }
+        return false;
+    });
+    if (!found) throw std::runtime_error("the program's window did not appear");
+    // Wait until the geometry settles and the board is painted (its top-left cell is green).
+    Rect last;
+    WaitFor([&] {
+        const Rect now = FrameGeometry();
+        const bool same = now == last;
+        last = now;
+        return same;
+    });
+    const Rect client = ClientGeometry();
+    WaitFor([&] {
+        for (int y = client.y; y < client.y + 60; ++y) {
+            if (PixelAt(d, client.x + 35, y) == Rgb{0, 192, 0}) {
+                menu_height_ = y - client.y;
+                return true;
+            }
+        }
+        return false;
+    });
+}
+
+Program::~Program() {
+    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0) Stop(pid_);
+}
+
+Rect Program::ClientGeometry() const {
+    Display* d = server_.display();
+    XWindowAttributes attributes;
+    XGetWindowAttributes(d, window_, &attributes);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(d, window_, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+    return {x, y, attributes.width, attributes.height};
+}
+
+Rect Program::FrameGeometry() const {
+    const auto extents = CardinalProperty(server_.display(), window_, "_NET_FRAME_EXTENTS");
+    const Rect client = ClientGeometry();
+    if (extents.size() != 4) return client;
+    const int left = static_cast<int>(extents[0]), right = static_cast<int>(extents[1]);
+    const int top = static_cast<int>(extents[2]), bottom = static_cast<int>(extents[3]);
+    return {client.x - left, client.y - top, client.width + left + right,
+            client.height + top + bottom};
+}
+
+std::string Program::Title() const {
+    const std::string net = StringProperty(server_.display(), window_, "_NET_WM_NAME");
+    return net.empty() ? StringProperty(server_.display(), window_, "WM_NAME") : net;
+}
+
+Rect Program::Board() const {
+    const Rect client = ClientGeometry();
+    return {client.x, client.y + menu_height_, client.width, client.height - menu_height_};
+}
+
+bool Program::Running() { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+
+std::optional<int> Program::WaitForExit(std::chrono::milliseconds timeout) {
+    std::optional<int> status;
+    WaitFor(
+        [&] {
+            int raw = 0;
+            if (waitpid(pid_, &raw, WNOHANG) != pid_) return false;
+            status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+            pid_ = -1;
+            return true;
+        },
+        timeout);
+    return status;
+}
+
+Rgb PixelAt(Display* display, int x, int y) {
+    XImage* image = XGetImage(display, DefaultRootWindow(display), x, y, 1, 1, AllPlanes, ZPixmap);
+    if (image == nullptr) return {-1, -1, -1};
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    const Rgb rgb{static_cast<int>((pixel & image->red_mask) >> 16),
+                  static_cast<int>((pixel & image->green_mask) >> 8),
+                  static_cast<int>(pixel & image->blue_mask)};
+    XDestroyImage(image);
+    return rgb;
+}
+
+void MoveMouse(Display* display, int x, int y) {
+    XTestFakeMotionEvent(display, DefaultScreen(display), x, y, CurrentTime);
+    XSync(display, False);
+}
+
+void Button(Display* display, unsigned int button, bool down) {
+    XTestFakeButtonEvent(display, button, down ? True : False, CurrentTime);
+    XSync(display, False);
+}
+
+void Key(Display* display, const char* keysym, bool down) {
+    const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
+    XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
+    XSync(display, False);
+}
+
+void Tap(Display* display, const char* keysym, std::initializer_list<const char*> held) {
+    for (const char* k : held) Key(display, k, true);
+    Key(display, keysym, true);
+    Key(display, keysym, false);
+    for (const char* k : held) Key(display, k, false);
+}
+
+void Settle(Display* display, int milliseconds) {
+    XSync(display, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace quandrel::e2e

@@ -1,0 +1,80 @@
+// The real program under Xvfb with openbox, driven by XTEST input and read from screenshots.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace quandrel::e2e {
+
+struct Rect {
+    int x = 0, y = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+// Xvfb and openbox for one test suite.
+class XServer {
+public:
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+
+    const std::string& name() const { return display_name_; }
+    Display* display() const { return display_; }
+
+private:
+    pid_t xvfb_ = -1;
+    pid_t openbox_ = -1;
+    std::string display_name_;
+    Display* display_ = nullptr;
+};
+
+// One run of the program on a server.
+class Program {
+public:
+    Program(XServer& server, const std::string& path);
+    ~Program();
+
+    // The top-level window, once it is mapped and framed.
+    Window window() const { return window_; }
+    Rect FrameGeometry() const;
+    Rect ClientGeometry() const;
+    std::string Title() const;
+    // Top-left of the board (the client area below the menu bar), in screen pixels.
+    Rect Board() const;
+
+    // Exit status once the process has ended, or nullopt after the timeout.
+    std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
+    bool Running();
+
+private:
+    XServer& server_;
+    pid_t pid_ = -1;
+    Window window_ = 0;
+    int menu_height_ = 0;
+};
+
+// Input and pictures of the whole screen.
+Rgb PixelAt(Display* display, int x, int y);
+void MoveMouse(Display* display, int x, int y);
+void Button(Display* display, unsigned int button, bool down);
+void Key(Display* display, const char* keysym, bool down);
+// Taps `keysym` with the modifier keysyms held, e.g. Tap(d, "q", {"Control_L"}).
+void Tap(Display* display, const char* keysym, std::initializer_list<const char*> held = {});
+void Settle(Display* display, int milliseconds = 150);
+
+// Polls `condition` until it holds or the timeout passes.
+bool WaitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+}  // namespace quandrel::e2e
