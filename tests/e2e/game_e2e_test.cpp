@@ -204,6 +204,8 @@ struct EndKey {
     const char* keysym;
     bool control;
 };
+void PrintTo(const EndKey& key, std::ostream* out) { *out << key.name; }
+
 const EndKey kEndKeys[] = {
     {"Esc", "Escape", false}, {"CtrlQ", "q", true}, {"CtrlC", "c", true}, {"CtrlX", "x", true}};
 
