@@ -5,7 +5,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScrollBar>
+#include <QTextDocument>
+#include <QTimer>
 
 #include "app/key_ascii.h"
 #include "input/drag_grid.h"
@@ -64,7 +65,10 @@ void frmQuandrel::createMenus() {
                                 void (Game::*click)()) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, [this, click] { (game_.*click)(); });
+        connect(action, &QAction::triggered, this, [this, click] {
+            (game_.*click)();
+            flushTrace();
+        });
     };
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -81,11 +85,28 @@ void frmQuandrel::createMenus() {
     connect(mnuQuit_, &QAction::triggered, this, [this] { game_.mnuQuit_Click(); });
 }
 
-void frmQuandrel::setTraceText(const std::string& text) { text1_->setPlainText(PanelText(text)); }
+// Setting a text box's text costs tens of microseconds, and one event may write the panel several
+// times (drag trace, move trace, "move ther"; twenty writes in the dump). Only the last write
+// can be seen, so the panel takes it when the handler has run.
+void frmQuandrel::setTraceText(const std::string& text) {
+    pendingTrace_ = text;
+    if (!tracePending_) {
+        tracePending_ = true;
+        QTimer::singleShot(0, this, [this] { flushTrace(); });
+    }
+}
+
+void frmQuandrel::flushTrace() {
+    if (!tracePending_) return;
+    tracePending_ = false;
+    const QString text = PanelText(pendingTrace_);
+    if (text1_->document()->toPlainText() != text) text1_->document()->setPlainText(text);
+}
 
 void frmQuandrel::shapesChanged() { board_->refresh(); }
 
 int frmQuandrel::messageBox(const std::string& prompt, int, const std::string& title) {
+    flushTrace();
     QString lines = QString::fromStdString(prompt);
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), lines, QMessageBox::Ok,
@@ -163,6 +184,12 @@ bool frmQuandrel::forwardMouse(QEvent* event) {
 }
 
 bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
+    const bool handled = forwardEvent(watched, event);
+    flushTrace();
+    return handled || QMainWindow::eventFilter(watched, event);
+}
+
+bool frmQuandrel::forwardEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     const bool input = type == QEvent::KeyPress || type == QEvent::MouseButtonPress ||
                        type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ||
@@ -182,14 +209,14 @@ bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
             if (code >= 0) game_.Form_KeyPress(static_cast<std::int16_t>(code));
             return ending_;
         }
-        return forwardMouse(event) || QMainWindow::eventFilter(watched, event);
+        return forwardMouse(event);
     }
     if (watched == text1_ && type == QEvent::KeyPress) {
         const int code = KeyAscii(*static_cast<QKeyEvent*>(event));
         if (code >= 0) game_.Text1_KeyPress(static_cast<std::int16_t>(code));
         return ending_;  // an end key is not also handled by the panel (Ctrl+C does not copy)
     }
-    return QMainWindow::eventFilter(watched, event);
+    return false;
 }
 
 }  // namespace quandrel

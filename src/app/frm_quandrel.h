@@ -44,7 +44,9 @@ protected:
 
 private:
     void createMenus();
+    bool forwardEvent(QObject* watched, QEvent* event);
     bool forwardMouse(QEvent* event);
+    void flushTrace();
     QMargins frameMargins() const;
     void applyOuterGeometry();
 
@@ -55,6 +57,8 @@ private:
     QRect outerGeometry_;     // pixels, the last one asked for
     QMargins appliedMargins_; // frame margins it was applied with
     bool ending_ = false;
+    std::string pendingTrace_;
+    bool tracePending_ = false;
 };
 
 }  // namespace quandrel

@@ -41,12 +41,6 @@ bool IsGoal(const Board& board) {
     return false;
 }
 
-bool IsOnBoard(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) {
-    const int x = X + DirX;
-    const int y = Y + DirY;
-    return (x >= 0) & (x < kColumns) & (y >= 0) & (y < kRows);
-}
-
 std::optional<BlockSize> AnchorSize(Code code) {
     switch (code) {
         case kSingle: return BlockSize{1, 1};

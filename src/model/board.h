@@ -53,7 +53,12 @@ Board InitialLayout();
 Board GoalLayout();
 bool IsGoal(const Board& board);
 
-bool IsOnBoard(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
+// True when the cell one step from (X, Y) lies on the board; with a zero step, (X, Y) itself.
+inline bool IsOnBoard(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) {
+    const int x = X + DirX;
+    const int y = Y + DirY;
+    return (x >= 0) & (x < kColumns) & (y >= 0) & (y < kRows);
+}
 
 // Size of the block whose anchor code is `code`, or nullopt for a non-anchor.
 struct BlockSize {

@@ -1,6 +1,8 @@
 // Breadth-first search over the layouts that the move rules reach from a start layout.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,7 +24,7 @@ struct Move {
     bool operator==(const Move&) const = default;
 };
 
-// Every step the move rules allow on `board`, with the layout it leads to.
+// Every step the move rules allow on `board`, with the layout it leads to, each once.
 template <typename Visit>
 void ForEachMove(const Board& board, Visit&& visit);
 
@@ -35,26 +37,36 @@ std::optional<std::vector<Move>> ShortestSolution(const Board& start);
 
 // ---------------------------------------------------------------------------------------------
 
+// A step across a wide or big block enters two cells, so it is found from both of them when both
+// are empty. It is taken only from the first: the left one for a vertical step, the top one for
+// a horizontal step.
+inline bool IsSecondOfEdge(Code code, bool vertical) {
+    return vertical ? code == kWideRight || code == kBigTopRight || code == kBigBottomRight
+                    : code == kTallBottom || code == kBigBottomLeft || code == kBigBottomRight;
+}
+
 template <typename Visit>
 void ForEachMove(const Board& board, Visit&& visit) {
+    // A block can only step into an empty cell, so only the neighbours of the empty cells are
+    // tried: the block next to an empty cell is grabbed by that neighbour, its leading cell.
     constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-    for (int y = 0; y < kRows; ++y) {
-        for (int x = 0; x < kColumns; ++x) {
-            const auto size = AnchorSize(board(x, y));
-            if (!size) continue;
-            for (const auto& step : kSteps) {
-                // The cell of the block's leading edge in the direction of the step.
-                const int gx = step[0] > 0 ? x + size->width - 1 : x;
-                const int gy = step[1] > 0 ? y + size->height - 1 : y;
-                const Move move{board(gx, gy), static_cast<std::int16_t>(gx),
-                                static_cast<std::int16_t>(gy), static_cast<std::int16_t>(step[0]),
-                                static_cast<std::int16_t>(step[1])};
-                Board next = board;
-                if (ApplyMove(next, *ProcedureFor(move.code), move.X, move.Y, move.DirX,
-                              move.DirY)) {
-                    visit(move, next);
-                }
+    for (int i = 0; i < kCells; ++i) {
+        if (board.cells[static_cast<std::size_t>(i)] != kEmpty) continue;
+        const int ex = i % kColumns;
+        const int ey = i / kColumns;
+        for (const auto& step : kSteps) {
+            const int gx = ex - step[0];
+            const int gy = ey - step[1];
+            if (gx < 0 || gx >= kColumns || gy < 0 || gy >= kRows) continue;
+            const Code code = board(gx, gy);
+            if (code == kEmpty || IsSecondOfEdge(code, step[1] != 0)) continue;
+            const Move move{code, static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy),
+                            static_cast<std::int16_t>(step[0]), static_cast<std::int16_t>(step[1])};
+            Board next = board;
+            if (!ApplyMove(next, *ProcedureFor(code), move.X, move.Y, move.DirX, move.DirY)) {
+                continue;
             }
+            visit(move, next);
         }
     }
 }
