@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-svg-dev
   libgtest-dev
   xvfb openbox libx11-dev libxtst-dev
   desktop-file-utils appstream dpkg-dev file

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include "app/app_icon.h"
 #include "app/key_ascii.h"
 #include "input/drag_grid.h"
 #include "menus/prompts.h"
@@ -42,6 +43,7 @@ frmQuandrel::frmQuandrel()
       board_(new BoardWidget(game_.shapes, this)),
       text1_(new QPlainTextEdit(board_)) {
     setWindowTitle(QStringLiteral(" Quandrel"));
+    setWindowIcon(AppIcon());
     createMenus();
     setCentralWidget(board_);
     board_->setFocusPolicy(Qt::ClickFocus);

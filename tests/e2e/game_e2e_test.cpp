@@ -2,6 +2,7 @@
 // GoogleTest comes before Xlib, whose macros (None, Bool) clash with it.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "x_session.h"
@@ -21,7 +22,11 @@ protected:
     static void SetUpTestSuite() { server_ = std::make_unique<XServer>(); }
     static void TearDownTestSuite() { server_.reset(); }
 
-    void SetUp() override { program_ = std::make_unique<Program>(*server_, QUANDREL_BINARY); }
+    // QUANDREL_GAME names another build of the game, such as an installed one.
+    void SetUp() override {
+        const char* game = std::getenv("QUANDREL_GAME");
+        program_ = std::make_unique<Program>(*server_, game ? game : QUANDREL_BINARY);
+    }
     void TearDown() override { program_.reset(); }
 
     Display* display() { return server_->display(); }
@@ -115,6 +120,22 @@ TEST_F(EndToEnd, StartsWithTitleFrameAndBoard) {
     EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
         << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
     ExpectColours(kStartColours);
+}
+
+TEST_F(EndToEnd, ShowsTheBoardIconInItsFrame) {
+    // _NET_WM_ICON: width, height, then ARGB pixels, for each size.
+    const auto icon = program().Property("_NET_WM_ICON");
+    bool found = false;
+    for (std::size_t at = 0; at + 2 < icon.size() && !found;) {
+        const std::size_t width = icon[at], height = icon[at + 1];
+        if (width == 64 && height == 64) {
+            const unsigned long argb = icon[at + 2 + 32 * 64 + 14];  // the big block's middle
+            EXPECT_EQ(argb & 0xFFFFFF, 0xC00000u);
+            found = true;
+        }
+        at += 2 + width * height;
+    }
+    EXPECT_TRUE(found) << "no 64 x 64 icon in _NET_WM_ICON";
 }
 
 TEST_F(EndToEnd, DragsASingleBlockIntoAnEmptyCellAndBackInOnePress) {

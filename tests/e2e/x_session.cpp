@@ -58,7 +58,7 @@ std::vector<unsigned long> CardinalProperty(Display* d, Window w, const char* na
     unsigned long count, after;
     unsigned char* data = nullptr;
     std::vector<unsigned long> values;
-    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1024, False, AnyPropertyType,
+    if (XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 1 << 20, False, AnyPropertyType,
                            &type, &format, &count, &after, &data) == Success &&
         data != nullptr && format == 32) {
         const auto* longs = reinterpret_cast<unsigned long*>(data);
@@ -183,6 +183,10 @@ Rect Program::FrameGeometry() const {
     const int top = static_cast<int>(extents[2]), bottom = static_cast<int>(extents[3]);
     return {client.x - left, client.y - top, client.width + left + right,
             client.height + top + bottom};
+}
+
+std::vector<unsigned long> Program::Property(const char* name) const {
+    return CardinalProperty(server_.display(), window_, name);
 }
 
 std::string Program::Title() const {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quandrel::e2e {
 
@@ -50,6 +51,8 @@ public:
     Rect FrameGeometry() const;
     Rect ClientGeometry() const;
     std::string Title() const;
+    // A 32-bit property of the window, such as _NET_WM_ICON.
+    std::vector<unsigned long> Property(const char* name) const;
     // Top-left of the board (the client area below the menu bar), in screen pixels.
     Rect Board() const;
 

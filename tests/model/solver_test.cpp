@@ -6,11 +6,10 @@
 #include <algorithm>
 #include <array>
 #include <iostream>
-#include <map>
-#include <queue>
 #include <set>
 
 #include "support/layout.h"
+#include "support/rect_search.h"
 
 namespace quandrel {
 namespace {
@@ -43,46 +42,6 @@ std::vector<Board> ReachableLayouts() {
     return layouts;
 }
 
-// An independent count: blocks as rectangles, slid by plain geometry, no piece codes.
-struct Block {
-    int x, y, w, h;
-    auto operator<=>(const Block&) const = default;
-};
-
-std::size_t CountByRectangles() {
-    using Layout = std::vector<Block>;
-    Layout start{{0, 0, 2, 1}, {2, 0, 2, 1}, {4, 0, 1, 1}, {0, 1, 2, 2}, {2, 1, 1, 2},
-                 {3, 1, 1, 1}, {3, 2, 1, 1}, {0, 3, 2, 1}, {2, 3, 2, 1}, {4, 3, 1, 1}};
-    std::sort(start.begin(), start.end());
-    std::set<Layout> seen{start};
-    std::queue<Layout> queue;
-    queue.push(start);
-    while (!queue.empty()) {
-        const Layout layout = queue.front();
-        queue.pop();
-        for (std::size_t b = 0; b < layout.size(); ++b) {
-            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                Block moved = layout[b];
-                moved.x += dx;
-                moved.y += dy;
-                if (moved.x < 0 || moved.y < 0 || moved.x + moved.w > 5 || moved.y + moved.h > 4) {
-                    continue;
-                }
-                const bool overlaps = std::any_of(layout.begin(), layout.end(), [&](const Block& o) {
-                    return &o != &layout[b] && o.x < moved.x + moved.w && moved.x < o.x + o.w &&
-                           o.y < moved.y + moved.h && moved.y < o.y + o.h;
-                });
-                if (overlaps) continue;
-                Layout next = layout;
-                next[b] = moved;
-                std::sort(next.begin(), next.end());
-                if (seen.insert(next).second) queue.push(next);
-            }
-        }
-    }
-    return seen.size();
-}
-
 const std::vector<Board>& Layouts() {
     static const std::vector<Board> layouts = ReachableLayouts();
     return layouts;
@@ -92,7 +51,7 @@ TEST(Reachable, CountMatchesAnIndependentSearch) {
     const std::size_t count = CountLayouts(InitialLayout());
     std::cout << "reachable layouts: " << count << "\n";
     EXPECT_EQ(count, Layouts().size());
-    EXPECT_EQ(count, CountByRectangles());
+    EXPECT_EQ(count, testing::SearchByRectangles(InitialLayout()).layouts);
 }
 
 TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
@@ -147,6 +106,8 @@ TEST(Solver, ShortestSolutionReachesTheGoalAndNoShorterOneExists) {
     const auto solution = ShortestSolution(InitialLayout());
     ASSERT_TRUE(solution.has_value());
     std::cout << "shortest solution: " << solution->size() << " steps\n";
+    EXPECT_EQ(static_cast<int>(solution->size()),
+              testing::SearchByRectangles(InitialLayout()).goalDistance);
 
     Board board = InitialLayout();
     for (const Move& move : *solution) {
@@ -157,19 +118,6 @@ TEST(Solver, ShortestSolutionReachesTheGoalAndNoShorterOneExists) {
     }
     EXPECT_TRUE(IsGoal(board));
 
-    // Breadth-first distances over the whole space: no goal lies closer.
-    std::map<std::array<Code, kCells>, std::size_t> distance{{InitialLayout().cells, 0}};
-    std::vector<Board> frontier{InitialLayout()};
-    for (std::size_t depth = 0; depth < solution->size(); ++depth) {
-        std::vector<Board> next;
-        for (const Board& b : frontier) {
-            EXPECT_FALSE(IsGoal(b)) << "a goal at depth " << depth;
-            ForEachMove(b, [&](const Move&, const Board& n) {
-                if (distance.emplace(n.cells, depth + 1).second) next.push_back(n);
-            });
-        }
-        frontier = std::move(next);
-    }
 }
 
 TEST(Solver, GoalStartsAndDeadEnds) {
