@@ -16,7 +16,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 class NullWindow : public quandrel::Window {
-public:
+  public:
     void setTraceText(const std::string&) override {}
     void shapesChanged() override {}
     int messageBox(const std::string&, int, const std::string&) override { return 1; }
@@ -41,9 +41,8 @@ void CoreSteps() {
     game.Form_MouseDown(1, 0, kX3, kY1);
     constexpr int kSteps = 2'000'000;
     // The single block at (3, 1) goes right and back: every event is a successful step.
-    const double moved = NanosecondsPerStep(kSteps, [&](int i) {
-        game.Form_MouseMove(1, 0, i % 2 == 0 ? kX4 : kX3, kY1);
-    });
+    const double moved = NanosecondsPerStep(
+        kSteps, [&](int i) { game.Form_MouseMove(1, 0, i % 2 == 0 ? kX4 : kX3, kY1); });
     game.Form_Load();
     game.Form_MouseDown(1, 0, kX3, kY1);
     // Diagonal pull into (4, 2): a vertical step into the single at (3, 2), refused.
@@ -62,8 +61,7 @@ void WindowSteps() {
     const auto send = [&](QEvent::Type type, float x, float y) {
         const QPointF at(x * quandrel::kTwipsPerUnitX / 15.0, y * quandrel::kTwipsPerUnitY / 15.0);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, at, board->mapToGlobal(at), button, Qt::LeftButton,
-                          Qt::NoModifier);
+        QMouseEvent event(type, at, board->mapToGlobal(at), button, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(board, &event);
         QApplication::processEvents();  // the repaint
     };
@@ -83,9 +81,10 @@ void WindowSteps() {
     send(QEvent::MouseButtonPress, kX3, 63);
     const double wide = NanosecondsPerStep(
         kSteps, [&](int i) { send(QEvent::MouseMove, i % 2 == 0 ? kX4 : kX2, 63); });
-    std::printf("window drag step with repaint: single block %.0f ns, wide block (new panel "
-                "text) %.0f ns, refused %.0f ns (goal < 100000 ns)\n",
-                single, wide, refused);
+    std::printf(
+        "window drag step with repaint: single block %.0f ns, wide block (new panel "
+        "text) %.0f ns, refused %.0f ns (goal < 100000 ns)\n",
+        single, wide, refused);
 }
 
 void Solver() {
@@ -95,7 +94,8 @@ void Solver() {
     for (int i = 0; i < kRuns; ++i) {
         const auto start = Clock::now();
         layouts = quandrel::CountLayouts(quandrel::InitialLayout());
-        best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        best =
+            std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     std::printf("solver: %zu reachable layouts visited in %.2f ms, best of %d (goal < 10 ms)\n",
                 layouts, best, kRuns);

@@ -1,11 +1,11 @@
 // Whole-process time of quandrel-solve for the start-up layout: start, search, print, exit.
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fcntl.h>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -32,8 +32,9 @@ int main(int argc, char** argv) {
         }
     }
     std::sort(times.begin(), times.end());
-    std::printf("quandrel-solve, start-up layout, whole process: median %.2f ms, best %.2f ms "
-                "of %d runs (goal < 20 ms)\n",
-                times[times.size() / 2], times.front(), kRuns);
+    std::printf(
+        "quandrel-solve, start-up layout, whole process: median %.2f ms, best %.2f ms "
+        "of %d runs (goal < 20 ms)\n",
+        times[times.size() / 2], times.front(), kRuns);
     return 0;
 }

@@ -25,10 +25,10 @@ namespace {
 
 // Reports peak memory once `widget` has painted for the first time, then quits.
 class FirstPaint : public QObject {
-public:
+  public:
     explicit FirstPaint(QWidget* widget) { widget->installEventFilter(this); }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !reported_) {
             reported_ = true;
@@ -43,7 +43,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     bool reported_ = false;
 };
 
@@ -119,11 +119,13 @@ int main(int argc, char** argv) {
     }
     const double gameTime = Median(time[0]), minimalTime = Median(time[1]);
     const double gameMemory = Median(memory[0]), minimalMemory = Median(memory[1]);
-    std::printf("start-up to first paint (median of %d): game %.1f ms, minimal window %.1f ms, "
-                "ratio %.3f (goal <= 1.10)\n",
-                kRuns, gameTime, minimalTime, gameTime / minimalTime);
-    std::printf("peak memory (median of %d): game %.0f KiB, minimal window %.0f KiB, "
-                "ratio %.3f (goal <= 1.10)\n",
-                kRuns, gameMemory, minimalMemory, gameMemory / minimalMemory);
+    std::printf(
+        "start-up to first paint (median of %d): game %.1f ms, minimal window %.1f ms, "
+        "ratio %.3f (goal <= 1.10)\n",
+        kRuns, gameTime, minimalTime, gameTime / minimalTime);
+    std::printf(
+        "peak memory (median of %d): game %.0f KiB, minimal window %.0f KiB, "
+        "ratio %.3f (goal <= 1.10)\n",
+        kRuns, gameMemory, minimalMemory, gameMemory / minimalMemory);
     return 0;
 }

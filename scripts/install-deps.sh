@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev
   libgtest-dev
-  xvfb openbox libx11-dev libxtst-dev
+  xvfb xauth openbox libx11-dev libxtst-dev
   desktop-file-utils appstream dpkg-dev file
 )
 
@@ -23,5 +23,5 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
   "${missing[@]}"

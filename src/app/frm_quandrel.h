@@ -16,7 +16,7 @@ class QPlainTextEdit;
 namespace quandrel {
 
 class frmQuandrel : public QMainWindow, public Window {
-public:
+  public:
     frmQuandrel();
 
     Game& game() { return game_; }
@@ -37,12 +37,12 @@ public:
     // Mouse positions in the client area, pixels to the window's mouse scale.
     static QPointF ToMouseScale(QPointF pixels);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void createMenus();
     bool forwardEvent(QObject* watched, QEvent* event);
     bool forwardMouse(QEvent* event);
@@ -54,8 +54,8 @@ private:
     BoardWidget* board_;
     QPlainTextEdit* text1_;
     QAction* mnuQuit_ = nullptr;
-    QRect outerGeometry_;     // pixels, the last one asked for
-    QMargins appliedMargins_; // frame margins it was applied with
+    QRect outerGeometry_;      // pixels, the last one asked for
+    QMargins appliedMargins_;  // frame margins it was applied with
     bool ending_ = false;
     std::string pendingTrace_;
     bool tracePending_ = false;

@@ -11,7 +11,7 @@
 namespace quandrel {
 
 class Game {
-public:
+  public:
     explicit Game(Window& window);
 
     // State, zero until Form_Load.
@@ -56,7 +56,7 @@ public:
     void DumpBoard();
     void ShowCell();
 
-private:
+  private:
     // The move procedure for `code`; false without a trace for a code that has none.
     bool Move(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
     // Shows a style-0 box and redraws the board once it is closed with OK.

@@ -6,7 +6,7 @@
 namespace quandrel {
 
 class Window {
-public:
+  public:
     virtual ~Window() = default;
     // Replaces Text1's whole text; lines are separated by "\r\n".
     virtual void setTraceText(const std::string& text) = 0;

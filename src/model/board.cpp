@@ -3,17 +3,17 @@
 namespace quandrel {
 
 void LoadColors(ColorTable& color) {
-    color[kEmpty] = 0;                  // black
-    color[kSingle] = 16711680;          // blue
-    color[kWideLeft] = 49152;           // green
+    color[kEmpty] = 0;          // black
+    color[kSingle] = 16711680;  // blue
+    color[kWideLeft] = 49152;   // green
     color[kWideRight] = 49152;
-    color[kTallTop] = 12632256;         // light grey
+    color[kTallTop] = 12632256;  // light grey
     color[kTallBottom] = 12632256;
-    color[kBigTopLeft] = 192;           // dark red
+    color[kBigTopLeft] = 192;  // dark red
     color[kBigTopRight] = 192;
     color[kBigBottomLeft] = 192;
     color[kBigBottomRight] = 192;
-    color[kMarkerColor] = 65535;        // yellow
+    color[kMarkerColor] = 65535;  // yellow
 }
 
 Board InitialLayout() {

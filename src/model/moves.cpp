@@ -37,8 +37,7 @@ Step ReadStep(StepOrder order, int DirX, int DirY) {
         case StepOrder::AsGiven: return {DirX, DirY};
         case StepOrder::HorizontalFirst:
             return DirX != 0 ? Step{Sign(DirX), 0} : Step{0, Sign(DirY)};
-        case StepOrder::VerticalFirst:
-            return DirY != 0 ? Step{0, Sign(DirY)} : Step{Sign(DirX), 0};
+        case StepOrder::VerticalFirst: return DirY != 0 ? Step{0, Sign(DirY)} : Step{Sign(DirX), 0};
     }
     return {0, 0};
 }
@@ -90,8 +89,8 @@ bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std
         }
     }
 
-    const Code anchor = static_cast<Code>(procedure.code - procedure.column -
-                                          procedure.width * procedure.row);
+    const Code anchor =
+        static_cast<Code>(procedure.code - procedure.column - procedure.width * procedure.row);
     for (int y = from.top; y < from.top + from.height; ++y) {
         for (int x = from.left; x < from.left + from.width; ++x) {
             if (!to.Contains(x, y)) board(x, y) = kEmpty;

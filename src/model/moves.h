@@ -10,21 +10,21 @@ namespace quandrel {
 
 // Which axis a procedure tries first when it reads its step.
 enum class StepOrder {
-    AsGiven,         // the single block steps by (DirX, DirY) as it stands
-    HorizontalFirst, // wide blocks: DirX > 0, DirX < 0, then vertical by DirY
-    VerticalFirst,   // the tall and the big block: DirY > 0, DirY < 0, then horizontal by DirX
+    AsGiven,          // the single block steps by (DirX, DirY) as it stands
+    HorizontalFirst,  // wide blocks: DirX > 0, DirX < 0, then vertical by DirY
+    VerticalFirst,    // the tall and the big block: DirY > 0, DirY < 0, then horizontal by DirX
 };
 
 struct MoveProcedure {
-    const char* name;         // MoveSingle .. MoveBig4
-    Code code;                // piece code of the grabbed cell
-    const char* traceWord;    // first line of the move trace
-    const char* dirXLabel;    // "DirX= ", or "DirX=" in MoveTall2
-    const char* movedText;    // replaces the trace after a step, or nullptr
+    const char* name;       // MoveSingle .. MoveBig4
+    Code code;              // piece code of the grabbed cell
+    const char* traceWord;  // first line of the move trace
+    const char* dirXLabel;  // "DirX= ", or "DirX=" in MoveTall2
+    const char* movedText;  // replaces the trace after a step, or nullptr
     StepOrder order;
-    std::int8_t column;       // grabbed cell's place within its block
+    std::int8_t column;  // grabbed cell's place within its block
     std::int8_t row;
-    std::int8_t width;        // block size in cells
+    std::int8_t width;  // block size in cells
     std::int8_t height;
 };
 

@@ -16,7 +16,7 @@ std::uint64_t Key(const Board& board) {
 
 // Open addressing over non-zero 64-bit keys.
 class KeySet {
-public:
+  public:
     KeySet() : slots_(1 << 16) {}
 
     // Adds `key`; false when it was there already.
@@ -27,7 +27,7 @@ public:
         return true;
     }
 
-private:
+  private:
     static bool Place(std::vector<std::uint64_t>& slots, std::uint64_t key) {
         const std::size_t mask = slots.size() - 1;
         for (std::size_t i = (key * 0x9E3779B97F4A7C15ull) >> 40 & mask;; i = (i + 1) & mask) {

@@ -44,7 +44,8 @@ std::variant<Board, LayoutError> ParseLayout(std::string_view text) {
             return LayoutError{"unknown piece code '" + shown + "' at " + CellName(count) +
                                "; codes are the digits 0 to 9"};
         }
-        if (count < kCells) board.cells[static_cast<std::size_t>(count)] = static_cast<Code>(c - '0');
+        if (count < kCells)
+            board.cells[static_cast<std::size_t>(count)] = static_cast<Code>(c - '0');
         ++count;
     }
     if (count != kCells) {

@@ -67,8 +67,7 @@ int main(int argc, char** argv) {
         } else if (arg.starts_with("--from=")) {
             layout = arg.substr(7);
         } else {
-            return Fail("unknown argument '" + std::string(arg) +
-                        "'; see quandrel-solve --help");
+            return Fail("unknown argument '" + std::string(arg) + "'; see quandrel-solve --help");
         }
         const auto parsed = quandrel::ParseLayout(layout);
         if (const auto* error = std::get_if<quandrel::LayoutError>(&parsed)) {

@@ -16,7 +16,7 @@ QColor FromBgr(std::uint32_t bgr) {
 }
 
 std::vector<Shape> Shapes::*const kOutlineArrays[] = {&Shapes::Shape3, &Shapes::Shape4,
-                                                            &Shapes::Shape5, &Shapes::Shape6};
+                                                      &Shapes::Shape5, &Shapes::Shape6};
 
 }  // namespace
 

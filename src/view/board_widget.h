@@ -8,7 +8,7 @@
 namespace quandrel {
 
 class BoardWidget : public QWidget {
-public:
+  public:
     BoardWidget(const Shapes& shapes, QWidget* parent = nullptr);
 
     // Schedules a repaint of every element that differs from what was last painted.
@@ -17,10 +17,10 @@ public:
     // Twips to device-independent pixels.
     static QRect ToPixels(const TwipRect& rect);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Shapes& shapes_;
     Shapes painted_;
 };

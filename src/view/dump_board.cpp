@@ -13,8 +13,8 @@ void Game::DumpBoard() {
         const double value = color[static_cast<std::size_t>(code)];
         shapes.Shape2[static_cast<std::size_t>(i)].fillColor = ShapeColor(value);
         window_.setTraceText("i=" + NumberText(i) + " board(" + NumberText(c) + "," +
-                             NumberText(r) + ")=" + NumberText(code) + "\r\n color=" +
-                             NumberText(value));
+                             NumberText(r) + ")=" + NumberText(code) +
+                             "\r\n color=" + NumberText(value));
     }
     shapes.Shape2[1].fillColor = ShapeColor(color[kMarkerColor]);
     window_.shapesChanged();

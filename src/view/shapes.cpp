@@ -8,8 +8,8 @@ namespace {
 
 constexpr int kSquareSize = 1065;
 constexpr int kOutlineInset = 105;
-constexpr int kOutlineShort = 855;   // one cell
-constexpr int kOutlineLong = 1905;   // two cells
+constexpr int kOutlineShort = 855;  // one cell
+constexpr int kOutlineLong = 1905;  // two cells
 
 constexpr std::array<std::uint32_t, kCells> kInitialSquareColors{
     0x808000, 0xC0C000, 0xFFFF00, 0xFFFF80, 0xFFFFC0,  //
@@ -23,8 +23,8 @@ std::vector<Shape> Outlines(int count, int width, int height) {
     for (int i = 0; i < count; ++i) {
         const int x = i % kColumns;
         const int y = i / kColumns;
-        shapes.push_back({{kOutlineInset + kCellPitch * x, kOutlineInset + kCellPitch * y, width,
-                           height}});
+        shapes.push_back(
+            {{kOutlineInset + kCellPitch * x, kOutlineInset + kCellPitch * y, width, height}});
     }
     return shapes;
 }

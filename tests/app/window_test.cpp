@@ -56,7 +56,8 @@ void ExpectPictureShowsBoard(ShownWindow& shown) {
     // Cell centres carry the cell colour.
     for (int i = 0; i < kCells; ++i) {
         const QColor centre = picture.pixelColor(35 + kPitch * (i % 5), 35 + kPitch * (i / 5));
-        EXPECT_EQ(centre, Bgr(ShapeColor(game.color[static_cast<std::size_t>(game.board.cells[static_cast<std::size_t>(i)])])))
+        EXPECT_EQ(centre, Bgr(ShapeColor(game.color[static_cast<std::size_t>(
+                              game.board.cells[static_cast<std::size_t>(i)])])))
             << "cell " << i;
     }
     // Every pixel of the board: outlines where shown, the square colour elsewhere.
@@ -90,8 +91,8 @@ TEST(Window, StartUpPictureShowsTheLayout) {
 }
 
 TEST(Window, PictureFollowsOtherBoards) {
-    for (const char* layout : {"00000 00067 00089 00000", "11000 00674 02895 23231",
-                               "23231 67410 89510 23231"}) {
+    for (const char* layout :
+         {"00000 00067 00089 00000", "11000 00674 02895 23231", "23231 67410 89510 23231"}) {
         ShownWindow shown;
         shown.window.game().board = testing::Parse(layout);
         shown.window.game().DrawBoard();
@@ -139,7 +140,8 @@ TEST(Window, MenuBarEntriesAndOrder) {
 TEST(Window, QuitOnTheBarTriggersWithoutOpeningAMenu) {
     ShownWindow shown;
     QMenuBar* bar = shown.window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(shown.window.mnuQuit()).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(shown.window.mnuQuit()).center());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(shown.ends, 1);
 }
@@ -148,9 +150,7 @@ enum class CloseBy { Ok, Enter, Escape, CloseButton };
 
 void Close(QWidget* box, CloseBy how) {
     switch (how) {
-        case CloseBy::Ok:
-            static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
-            break;
+        case CloseBy::Ok: static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click(); break;
         case CloseBy::Enter: QTest::keyClick(box, Qt::Key_Return); break;
         case CloseBy::Escape: QTest::keyClick(box, Qt::Key_Escape); break;
         case CloseBy::CloseButton: box->close(); break;
@@ -246,8 +246,8 @@ TEST(Window, KeysReachTheWindowAndThePanelWithTheirCodes) {
     for (const Case& c : cases) {
         for (const bool panel : {false, true}) {
             ShownWindow shown;
-            QWidget* target = panel ? static_cast<QWidget*>(shown.window.Text1())
-                                    : shown.window.board();
+            QWidget* target =
+                panel ? static_cast<QWidget*>(shown.window.Text1()) : shown.window.board();
             target->setFocus();
             shown.window.Text1()->setPlainText("kept");
             QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));

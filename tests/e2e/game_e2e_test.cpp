@@ -18,7 +18,7 @@ const Rgb kStartColours[20] = {kGreen, kGreen, kGreen, kGreen, kBlue,  kRed,  kR
                                kBlack, kGreen, kGreen, kGreen, kGreen, kBlue};
 
 class EndToEnd : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { server_ = std::make_unique<XServer>(); }
     static void TearDownTestSuite() { server_.reset(); }
 
@@ -77,7 +77,9 @@ protected:
         XSync(display(), False);
         ASSERT_TRUE(WaitFor([&] { return program().ClientGeometry().height == 600; }));
         const Rect board = program().Board();
-        WaitFor([&] { return PixelAt(display(), board.x + 100, board.y + 400) == Rgb{255, 255, 255}; });
+        WaitFor([&] {
+            return PixelAt(display(), board.x + 100, board.y + 400) == Rgb{255, 255, 255};
+        });
         Click(board.x + 100, board.y + 400);
         Settle(display());
     }
@@ -250,7 +252,8 @@ TEST_P(EndKeys, EndTheProgramWithStatusZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowAndPanel, EndKeys,
-                         ::testing::Combine(::testing::ValuesIn(kEndKeys), ::testing::Values(false, true)),
+                         ::testing::Combine(::testing::ValuesIn(kEndKeys),
+                                            ::testing::Values(false, true)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) +
                                     (std::get<1>(info.param) ? "_Panel" : "_Window");

@@ -3,8 +3,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <signal.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -131,8 +131,8 @@ Program::Program(XServer& server, const std::string& path) : server_(server) {
     const bool found = WaitFor([&] {
         for (const unsigned long w :
              CardinalProperty(d, DefaultRootWindow(d), "_NET_CLIENT_LIST")) {
-            if (CardinalProperty(d, w, "_NET_WM_PID") == std::vector<unsigned long>{
-                    static_cast<unsigned long>(pid_)} &&
+            if (CardinalProperty(d, w, "_NET_WM_PID") ==
+                    std::vector<unsigned long>{static_cast<unsigned long>(pid_)} &&
                 CardinalProperty(d, w, "_NET_FRAME_EXTENTS").size() == 4) {
                 window_ = w;
                 return true;

@@ -24,7 +24,7 @@ struct Rgb {
 
 // Xvfb and openbox for one test suite.
 class XServer {
-public:
+  public:
     XServer();
     ~XServer();
     XServer(const XServer&) = delete;
@@ -33,7 +33,7 @@ public:
     const std::string& name() const { return display_name_; }
     Display* display() const { return display_; }
 
-private:
+  private:
     pid_t xvfb_ = -1;
     pid_t openbox_ = -1;
     std::string display_name_;
@@ -42,7 +42,7 @@ private:
 
 // One run of the program on a server.
 class Program {
-public:
+  public:
     Program(XServer& server, const std::string& path);
     ~Program();
 
@@ -60,7 +60,7 @@ public:
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
     bool Running();
 
-private:
+  private:
     XServer& server_;
     pid_t pid_ = -1;
     Window window_ = 0;

@@ -25,10 +25,10 @@ TEST(DragGrid, PointerAndAnchorMapping) {
     };
     const Case cases[] = {
         // 147.9 * 5 is 739.5 in single precision, which rounds to the even 740.
-        {0.0f, 0, 0},        {147.7f, 0, 1},     {147.9f, 1, 1},   {148.0f, 1, 1},
-        {-147.0f, 0, -1},    {-147.9f, -1, -1},   {-148.0f, -1, -1}, {-100.0f, 0, 0},
-        {-125.0f, 0, 0},     {-126.0f, 0, -1},   {739.0f, 4, 5},   {740.0f, 5, 5},
-        {753.0f, 5, 5},      {503.0f, 3, 3},     {504.0f, 3, 4},   {125.9f, 0, 1},
+        {0.0f, 0, 0},         {147.7f, 0, 1},          {147.9f, 1, 1},    {148.0f, 1, 1},
+        {-147.0f, 0, -1},     {-147.9f, -1, -1},       {-148.0f, -1, -1}, {-100.0f, 0, 0},
+        {-125.0f, 0, 0},      {-126.0f, 0, -1},        {739.0f, 4, 5},    {740.0f, 5, 5},
+        {753.0f, 5, 5},       {503.0f, 3, 3},          {504.0f, 3, 4},    {125.9f, 0, 1},
         {1e9f, 32767, 32767}, {-1e9f, -32768, -32768},
     };
     for (const Case& c : cases) {
@@ -66,7 +66,7 @@ TEST(FindDirection, StepsAlongTheLargerDifference) {
     struct Case {
         int toColumn, toRow, DirX, DirY;
     };
-    const Case cases[] = {{2, 2, 0, 1}, {0, 0, 0, -1}, {3, 1, 1, 0}, {1, 1, 0, -1},
+    const Case cases[] = {{2, 2, 0, 1},   {0, 0, 0, -1}, {3, 1, 1, 0}, {1, 1, 0, -1},
                           {-2, 2, -1, 0}, {1, 0, 0, -1}, {4, 3, 1, 0}, {1, 3, 0, 1}};
     for (const Case& c : cases) {
         std::int16_t DirX = 9, DirY = 9;
@@ -83,7 +83,9 @@ struct Drag : ::testing::Test {
     void Press(int column, int row, std::int16_t button = 1) {
         game.Form_MouseDown(button, 0, CellX(column), CellY(row));
     }
-    void MoveTo(float x, float y, std::int16_t buttons = 1) { game.Form_MouseMove(buttons, 0, x, y); }
+    void MoveTo(float x, float y, std::int16_t buttons = 1) {
+        game.Form_MouseMove(buttons, 0, x, y);
+    }
     void MoveTo(int column, int row, std::int16_t buttons = 1) {
         MoveTo(CellX(column), CellY(row), buttons);
     }
@@ -171,8 +173,18 @@ TEST_F(Drag, APullOfTwoCellsLeavesTheAnchorOverAnEmptyCell) {
 
 TEST_F(Drag, HugePositionsNeverMapOntoACell) {
     game.board = Parse("10000 00000 00000 00000");
-    const float far[] = {1e30f, -1e30f, 32767.0f, -32768.0f, 40000.0f, -40000.0f, 6554.0f,
-                         -6554.0f, 13107.0f, 8192.0f, -8193.0f, 16384.0f,
+    const float far[] = {1e30f,
+                         -1e30f,
+                         32767.0f,
+                         -32768.0f,
+                         40000.0f,
+                         -40000.0f,
+                         6554.0f,
+                         -6554.0f,
+                         13107.0f,
+                         8192.0f,
+                         -8193.0f,
+                         16384.0f,
                          std::numeric_limits<float>::infinity(),
                          std::numeric_limits<float>::quiet_NaN()};
     for (const float x : far) {

@@ -92,9 +92,9 @@ TEST(Keys, EndKeysEndFromBothHandlersAndNothingElseRuns) {
         bool panelEnds;
     };
     const Case cases[] = {
-        {27, true, false, true},  {17, true, false, true},   {3, true, false, true},
-        {24, true, false, true},  {100, false, true, false}, {68, false, false, false},
-        {113, false, false, false}, {0, false, false, false}, {13, false, false, false},
+        {27, true, false, true},    {17, true, false, true},   {3, true, false, true},
+        {24, true, false, true},    {100, false, true, false}, {68, false, false, false},
+        {113, false, false, false}, {0, false, false, false},  {13, false, false, false},
     };
     for (const Case& c : cases) {
         LoadedGame form;

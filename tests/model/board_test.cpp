@@ -43,7 +43,7 @@ TEST(IsOnBoard, TestsTheCellOneStepAway) {
         bool expected;
     };
     const Case cases[] = {
-        {0, 0, -1, 0, false}, {4, 3, 0, 0, true},  {4, 3, 1, 0, false}, {2, 3, 0, 1, false},
+        {0, 0, -1, 0, false}, {4, 3, 0, 0, true},   {4, 3, 1, 0, false}, {2, 3, 0, 1, false},
         {3, 0, 1, 0, true},   {0, 0, 0, -1, false}, {0, 0, 0, 0, true},  {4, 0, 0, 1, true},
         {5, 0, 0, 0, false},  {0, 4, 0, 0, false},  {-1, 0, 1, 0, true}, {0, 3, 0, 1, false},
     };
@@ -63,15 +63,15 @@ TEST(FirstBrokenCell, NamesTheLowestCellThatBreaksTheRules) {
     const Case cases[] = {
         {"23231 67410 89510 23231", std::nullopt},
         {"00000 00067 00089 00000", std::nullopt},
-        {"20000 00000 00000 00000", 1},             // wide without its right cell
-        {"30000 00000 00000 00000", 0},             // right cell without its left
-        {"00002 30000 00000 00000", 4},             // wide cut by the board's edge
-        {"00000 00000 00000 00400", 17},            // tall cut by the bottom edge
-        {"40000 10000 00000 00000", 5},             // tall top over a single
+        {"20000 00000 00000 00000", 1},   // wide without its right cell
+        {"30000 00000 00000 00000", 0},   // right cell without its left
+        {"00002 30000 00000 00000", 4},   // wide cut by the board's edge
+        {"00000 00000 00000 00400", 17},  // tall cut by the bottom edge
+        {"40000 10000 00000 00000", 5},   // tall top over a single
         {"67000 89000 00000 00000", std::nullopt},
         {"67000 98000 00000 00000", 5},
         {"06700 08000 00000 00000", 7},
-        {"01000 00000 00009 00000", 14},            // big cell without its anchor
+        {"01000 00000 00009 00000", 14},  // big cell without its anchor
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FirstBrokenCell(Parse(c.layout)), c.broken) << c.layout;

@@ -16,8 +16,8 @@ using Procedure = bool (Game::*)(std::int16_t, std::int16_t, std::int16_t, std::
 
 std::string Trace(const std::string& word, int X, int Y, int DirX, int DirY,
                   const std::string& label = "DirX= ") {
-    return word + "\r\nX = " + std::to_string(X) + "\r\nY = " + std::to_string(Y) + "\r\n" +
-           label + std::to_string(DirX) + "DirY=" + std::to_string(DirY);
+    return word + "\r\nX = " + std::to_string(X) + "\r\nY = " + std::to_string(Y) + "\r\n" + label +
+           std::to_string(DirX) + "DirY=" + std::to_string(DirY);
 }
 
 struct Grip {
@@ -43,27 +43,47 @@ struct Kind {
 
 const std::vector<Kind>& Kinds() {
     static const std::vector<Kind> kinds{
-        {"single", 1, 1,
+        {"single",
+         1,
+         1,
          {{"MoveSingle", &Game::MoveSingle, "you moved a sing", 0, 0}},
-         "00000 01000 00000 00000", "00000 00000 01000 00000", "01000 00000 00000 00000",
-         "00000 00100 00000 00000", "00000 10000 00000 00000"},
-        {"wide", 2, 1,
+         "00000 01000 00000 00000",
+         "00000 00000 01000 00000",
+         "01000 00000 00000 00000",
+         "00000 00100 00000 00000",
+         "00000 10000 00000 00000"},
+        {"wide",
+         2,
+         1,
          {{"MoveWide", &Game::MoveWide, "you moved a wide", 0, 0},
           {"MoveWide2", &Game::MoveWide2, "you moved a wide2", 1, 0}},
-         "00000 02300 00000 00000", "00000 00000 02300 00000", "02300 00000 00000 00000",
-         "00000 00230 00000 00000", "00000 23000 00000 00000"},
-        {"tall", 1, 2,
+         "00000 02300 00000 00000",
+         "00000 00000 02300 00000",
+         "02300 00000 00000 00000",
+         "00000 00230 00000 00000",
+         "00000 23000 00000 00000"},
+        {"tall",
+         1,
+         2,
          {{"MoveTall", &Game::MoveTall, "you moved a tall", 0, 0},
           {"MoveTall2", &Game::MoveTall2, "you moved a tall2", 0, 1}},
-         "00000 04000 05000 00000", "00000 00000 04000 05000", "04000 05000 00000 00000",
-         "00000 00400 00500 00000", "00000 40000 50000 00000"},
-        {"big", 2, 2,
+         "00000 04000 05000 00000",
+         "00000 00000 04000 05000",
+         "04000 05000 00000 00000",
+         "00000 00400 00500 00000",
+         "00000 40000 50000 00000"},
+        {"big",
+         2,
+         2,
          {{"MoveBig", &Game::MoveBig, "you moved a big", 0, 0},
           {"MoveBig2", &Game::MoveBig2, "you moved a big2", 1, 0},
           {"MoveBig3", &Game::MoveBig3, "you moved a big3", 0, 1},
           {"MoveBig4", &Game::MoveBig4, "you moved a big4", 1, 1}},
-         "00000 06700 08900 00000", "00000 00000 06700 08900", "06700 08900 00000 00000",
-         "00000 00670 00890 00000", "00000 67000 89000 00000"},
+         "00000 06700 08900 00000",
+         "00000 00000 06700 08900",
+         "06700 08900 00000 00000",
+         "00000 00670 00890 00000",
+         "00000 67000 89000 00000"},
     };
     return kinds;
 }
@@ -111,7 +131,9 @@ Attempt TryGrip(const Grip& grip, const Board& board, int X, int Y, const Direct
     return {moved, loaded.game.board, loaded.window.text, loaded.window.redraws};
 }
 
-std::string Label(const Grip& grip) { return grip.procedure == &Game::MoveTall2 ? "DirX=" : "DirX= "; }
+std::string Label(const Grip& grip) {
+    return grip.procedure == &Game::MoveTall2 ? "DirX=" : "DirX= ";
+}
 
 TEST(MoveProcedures, EveryGripStepsTheBlockInEveryDirection) {
     for (const Kind& kind : Kinds()) {
@@ -182,7 +204,7 @@ TEST(MoveProcedures, ANullStepMovesNothing) {
     for (const Kind& kind : Kinds()) {
         for (const Grip& grip : kind.grips) {
             const Attempt a = TryGrip(grip, Parse(kind.free), 1 + grip.column, 1 + grip.row,
-                                  Direction{"none", 0, 0});
+                                      Direction{"none", 0, 0});
             EXPECT_FALSE(a.moved) << grip.name;
             EXPECT_EQ(a.board, Parse(kind.free)) << grip.name;
         }
@@ -211,10 +233,9 @@ TEST(MoveProcedures, DescribedExamples) {
     const Procedure big[] = {&Game::MoveBig, &Game::MoveBig2, &Game::MoveBig3, &Game::MoveBig4};
     for (int cell = 0; cell < 4; ++cell) {
         for (const Direction& d : kDirections) {
-            EXPECT_FALSE((game.*big[cell])(static_cast<std::int16_t>(cell % 2),
-                                           static_cast<std::int16_t>(1 + cell / 2),
-                                           static_cast<std::int16_t>(d.DirX),
-                                           static_cast<std::int16_t>(d.DirY)));
+            EXPECT_FALSE((game.*big[cell])(
+                static_cast<std::int16_t>(cell % 2), static_cast<std::int16_t>(1 + cell / 2),
+                static_cast<std::int16_t>(d.DirX), static_cast<std::int16_t>(d.DirY)));
         }
     }
     EXPECT_EQ(game.board, InitialLayout());

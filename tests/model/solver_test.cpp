@@ -80,7 +80,8 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
                     const int ax = x - procedure->column;
                     const int ay = y - procedure->row;
                     for (int by = ay; by < ay + procedure->height; ++by) {
-                        for (int bx = ax; bx < ax + procedure->width; ++bx) expected(bx, by) = kEmpty;
+                        for (int bx = ax; bx < ax + procedure->width; ++bx)
+                            expected(bx, by) = kEmpty;
                     }
                     for (int by = ay; by < ay + procedure->height; ++by) {
                         for (int bx = ax; bx < ax + procedure->width; ++bx) {
@@ -113,16 +114,14 @@ TEST(Solver, ShortestSolutionReachesTheGoalAndNoShorterOneExists) {
     for (const Move& move : *solution) {
         ASSERT_EQ(board(move.X, move.Y), move.code);
         ASSERT_EQ(board(move.X + move.DirX, move.Y + move.DirY), kEmpty) << "leading cell";
-        ASSERT_TRUE(ApplyMove(board, *ProcedureFor(move.code), move.X, move.Y, move.DirX,
-                              move.DirY));
+        ASSERT_TRUE(
+            ApplyMove(board, *ProcedureFor(move.code), move.X, move.Y, move.DirX, move.DirY));
     }
     EXPECT_TRUE(IsGoal(board));
-
 }
 
 TEST(Solver, GoalStartsAndDeadEnds) {
-    EXPECT_EQ(ShortestSolution(testing::Parse("00000 00067 00089 00000")),
-              std::vector<Move>{});
+    EXPECT_EQ(ShortestSolution(testing::Parse("00000 00067 00089 00000")), std::vector<Move>{});
     // Big block walled in by blocks that cannot move either.
     EXPECT_EQ(ShortestSolution(testing::Parse("67231 89231 23231 23231")), std::nullopt);
     EXPECT_EQ(CountLayouts(testing::Parse("67231 89231 23231 23231")), 1u);

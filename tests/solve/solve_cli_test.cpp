@@ -1,11 +1,11 @@
 // quandrel-solve run as a program: its solutions replayed through the move rules, its errors.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <map>
 #include <regex>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "model/moves.h"
 #include "support/layout.h"
@@ -37,10 +37,12 @@ void ExpectSolutionReplays(const Board& start, const std::string& out) {
     std::string line;
     std::getline(lines, line);
     std::smatch m;
-    ASSERT_TRUE(std::regex_match(line, m, std::regex(R"(Shortest solution: (\d+) steps?)"))) << line;
+    ASSERT_TRUE(std::regex_match(line, m, std::regex(R"(Shortest solution: (\d+) steps?)")))
+        << line;
     const int steps = std::stoi(m[1]);
     Board board = start;
-    const std::regex step(R"( *(\d+)\. (single|wide|tall|big) block, grabbed at \((\d), (\d)\), (left|right|up|down))");
+    const std::regex step(
+        R"( *(\d+)\. (single|wide|tall|big) block, grabbed at \((\d), (\d)\), (left|right|up|down))");
     for (int i = 1; i <= steps; ++i) {
         std::getline(lines, line);
         ASSERT_TRUE(std::regex_match(line, m, step)) << line;

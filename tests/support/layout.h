@@ -11,7 +11,8 @@ inline Board Parse(std::string_view digits) {
     Board board;
     std::size_t i = 0;
     for (const char c : digits) {
-        if (c >= '0' && c <= '9' && i < board.cells.size()) board.cells[i++] = static_cast<Code>(c - '0');
+        if (c >= '0' && c <= '9' && i < board.cells.size())
+            board.cells[i++] = static_cast<Code>(c - '0');
     }
     return board;
 }

@@ -16,7 +16,7 @@ struct BoxCall {
 };
 
 class RecordingWindow : public Window {
-public:
+  public:
     std::string text;
     int textWrites = 0;
     int redraws = 0;

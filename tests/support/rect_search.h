@@ -62,10 +62,11 @@ inline RectSearch SearchByRectangles(const Board& start) {
                     moved.y + moved.h > kRows) {
                     continue;
                 }
-                const bool overlaps = std::any_of(layout.begin(), layout.end(), [&](const Block& o) {
-                    return &o != &layout[b] && o.x < moved.x + moved.w && moved.x < o.x + o.w &&
-                           o.y < moved.y + moved.h && moved.y < o.y + o.h;
-                });
+                const bool overlaps =
+                    std::any_of(layout.begin(), layout.end(), [&](const Block& o) {
+                        return &o != &layout[b] && o.x < moved.x + moved.w && moved.x < o.x + o.w &&
+                               o.y < moved.y + moved.h && moved.y < o.y + o.h;
+                    });
                 if (overlaps) continue;
                 Blocks next = layout;
                 next[b] = moved;

@@ -43,8 +43,8 @@ TEST(Shapes, ArraysHaveTheirElementsAndGeometry) {
     EXPECT_EQ(shapes.Shape6[13].rect, (TwipRect{3255, 2205, 1905, 1905}));
     EXPECT_EQ(shapes.Shape4[14].rect, (TwipRect{3990, 5250, 540, 330}));
     EXPECT_EQ(shapes.Shape6[9].rect, (TwipRect{4935, 4620, 540, 540}));
-    for (const auto* array : {&shapes.Shape2, &shapes.Shape3, &shapes.Shape4, &shapes.Shape5,
-                              &shapes.Shape6}) {
+    for (const auto* array :
+         {&shapes.Shape2, &shapes.Shape3, &shapes.Shape4, &shapes.Shape5, &shapes.Shape6}) {
         for (const Shape& shape : *array) EXPECT_TRUE(shape.visible);
     }
 }
