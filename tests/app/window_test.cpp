@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 
 #include "support/layout.h"
@@ -99,6 +100,36 @@ TEST(Window, PictureFollowsOtherBoards) {
         SCOPED_TRACE(layout);
         ExpectPictureShowsBoard(shown);
     }
+}
+
+// Records the regions a widget repaints.
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST(Window, AMoveRepaintsOnlyTheCellsItChanges) {
+    ShownWindow shown;
+    PaintRecorder recorder;
+    shown.window.board()->installEventFilter(&recorder);
+    QApplication::processEvents();
+    recorder.painted = QRegion();
+    shown.window.game().MoveSingle(4, 0, 0, 1);
+    QApplication::processEvents();
+    const QRegion painted = recorder.painted;
+    EXPECT_TRUE(painted.contains(QPoint(35 + 4 * kPitch, 35)));
+    EXPECT_TRUE(painted.contains(QPoint(35 + 4 * kPitch, 35 + kPitch)));
+    for (const QPoint unchanged : {QPoint(35, 35), QPoint(35 + 2 * kPitch, 35 + kPitch),
+                                   QPoint(35 + 3 * kPitch, 35 + 3 * kPitch)}) {
+        EXPECT_FALSE(painted.contains(unchanged)) << unchanged.x() << "," << unchanged.y();
+    }
+    ExpectPictureShowsBoard(shown);
 }
 
 TEST(Window, TitleGeometryPanelAndFocus) {
