@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-#include <QTimer>
 
 #include "app/app_icon.h"
 #include "app/key_ascii.h"
@@ -30,6 +29,11 @@ std::int16_t ShiftBits(Qt::KeyboardModifiers modifiers) {
 // Button bits: Qt's left, right and middle are 1, 2 and 4.
 std::int16_t ButtonBits(Qt::MouseButtons buttons) {
     return static_cast<std::int16_t>(buttons.toInt() & 7);
+}
+
+bool IsMouse(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+           type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
 }
 
 QString PanelText(const std::string& text) {
@@ -94,7 +98,7 @@ void frmQuandrel::setTraceText(const std::string& text) {
     pendingTrace_ = text;
     if (!tracePending_) {
         tracePending_ = true;
-        QTimer::singleShot(0, this, [this] { flushTrace(); });
+        QMetaObject::invokeMethod(this, [this] { flushTrace(); }, Qt::QueuedConnection);
     }
 }
 
@@ -162,27 +166,21 @@ QPointF frmQuandrel::ToMouseScale(QPointF pixels) {
 
 bool frmQuandrel::forwardMouse(QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
-        type != QEvent::MouseButtonRelease) {
-        return false;
-    }
+    if (!IsMouse(type)) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPointF at = ToMouseScale(mouse->position());
     const auto x = static_cast<float>(at.x());
     const auto y = static_cast<float>(at.y());
     const std::int16_t shift = ShiftBits(mouse->modifiers());
-    switch (type) {
-        case QEvent::MouseButtonPress:
-            game_.Form_MouseDown(ButtonBits(mouse->button()), shift, x, y);
-            return true;
-        case QEvent::MouseMove:
-            game_.Form_MouseMove(ButtonBits(mouse->buttons()), shift, x, y);
-            return true;
-        case QEvent::MouseButtonRelease:
-            game_.Form_MouseUp(ButtonBits(mouse->button()), shift, x, y);
-            return true;
-        default: return false;
+    if (type == QEvent::MouseMove) {
+        game_.Form_MouseMove(ButtonBits(mouse->buttons()), shift, x, y);
+    } else if (type == QEvent::MouseButtonRelease) {
+        game_.Form_MouseUp(ButtonBits(mouse->button()), shift, x, y);
+    } else {
+        // The second press of a double click is a press like any other.
+        game_.Form_MouseDown(ButtonBits(mouse->button()), shift, x, y);
     }
+    return true;
 }
 
 bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
@@ -193,32 +191,16 @@ bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
 
 bool frmQuandrel::forwardEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    const bool input = type == QEvent::KeyPress || type == QEvent::MouseButtonPress ||
-                       type == QEvent::MouseMove || type == QEvent::MouseButtonRelease ||
-                       type == QEvent::MouseButtonDblClick;
-    if (ending_ && input) return true;  // nothing runs once the program is ending
-    if (watched == board_) {
-        if (type == QEvent::MouseButtonDblClick) {
-            // A second press in quick succession is still a press.
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            QMouseEvent press(QEvent::MouseButtonPress, mouse->position(), mouse->scenePosition(),
-                              mouse->globalPosition(), mouse->button(), mouse->buttons(),
-                              mouse->modifiers());
-            return forwardMouse(&press);
-        }
-        if (type == QEvent::KeyPress) {
-            const int code = KeyAscii(*static_cast<QKeyEvent*>(event));
-            if (code >= 0) game_.Form_KeyPress(static_cast<std::int16_t>(code));
-            return ending_;
-        }
-        return forwardMouse(event);
-    }
-    if (watched == text1_ && type == QEvent::KeyPress) {
+    if (ending_ && (type == QEvent::KeyPress || IsMouse(type))) return true;  // nothing more runs
+    if (type == QEvent::KeyPress && (watched == board_ || watched == text1_)) {
         const int code = KeyAscii(*static_cast<QKeyEvent*>(event));
-        if (code >= 0) game_.Text1_KeyPress(static_cast<std::int16_t>(code));
+        if (code >= 0) {
+            const auto key = static_cast<std::int16_t>(code);
+            watched == board_ ? game_.Form_KeyPress(key) : game_.Text1_KeyPress(key);
+        }
         return ending_;  // an end key is not also handled by the panel (Ctrl+C does not copy)
     }
-    return false;
+    return watched == board_ && forwardMouse(event);
 }
 
 }  // namespace quandrel

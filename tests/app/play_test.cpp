@@ -1,6 +1,7 @@
 // The game played to its goal through the real window, with mouse events only.
 #include <gtest/gtest.h>
 
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include "input/drag_grid.h"
@@ -92,6 +93,17 @@ TEST(Play, OnePressCarriesABlockThereAndBack) {
     player.Press(CellPoint(2, 1), Qt::RightButton);
     player.Release(CellPoint(0, 0), Qt::RightButton);
     EXPECT_EQ(shown.window.Text1()->toPlainText(), "board(2,1)=4");
+}
+
+TEST(Play, TheSecondPressOfADoubleClickMovesTheAnchor) {
+    ShownWindow shown;
+    Game& game = shown.window.game();
+    const QPoint at = CellPoint(3, 1);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, shown.window.board()->mapToGlobal(at),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(shown.window.board(), &doubleClick);
+    EXPECT_EQ(AnchorColumn(game.dragX), 3);
+    EXPECT_EQ(AnchorRow(game.dragY), 1);
 }
 
 TEST(Play, TheDragFollowsThePointerOutsideTheWindow) {
