@@ -9,6 +9,7 @@
 
 #include "app/app_icon.h"
 #include "app/key_ascii.h"
+#include "app/panel_text.h"
 #include "input/drag_grid.h"
 #include "menus/prompts.h"
 
@@ -93,20 +94,21 @@ void frmQuandrel::createMenus() {
 
 // Setting a text box's text costs tens of microseconds, and one event may write the panel several
 // times (drag trace, move trace, "move ther"; twenty writes in the dump). Only the last write
-// can be seen, so the panel takes it when the handler has run.
+// can be seen, so the panel takes it when the handler has run, rewriting only the lines that
+// changed.
 void frmQuandrel::setTraceText(const std::string& text) {
     pendingTrace_ = text;
     if (!tracePending_) {
         tracePending_ = true;
-        QMetaObject::invokeMethod(this, [this] { flushTrace(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { flushTrace(); }, Qt::QueuedConnection);
     }
 }
 
 void frmQuandrel::flushTrace() {
     if (!tracePending_) return;
     tracePending_ = false;
-    const QString text = PanelText(pendingTrace_);
-    if (text1_->document()->toPlainText() != text) text1_->document()->setPlainText(text);
+    ReplaceText(*text1_->document(), PanelText(pendingTrace_));
 }
 
 void frmQuandrel::shapesChanged() { board_->refresh(); }

@@ -104,10 +104,10 @@ TEST(Window, PictureFollowsOtherBoards) {
 
 // Records the regions a widget repaints.
 class PaintRecorder : public QObject {
-public:
+  public:
     QRegion painted;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
         return false;
