@@ -59,6 +59,7 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
     std::size_t moves = 0;
     for (const Board& board : Layouts()) {
         ASSERT_TRUE(IsValid(board));
+        std::set<std::array<Code, kCells>> successors;
         for (int y = 0; y < kRows; ++y) {
             for (int x = 0; x < kColumns; ++x) {
                 const MoveProcedure* procedure = ProcedureFor(board(x, y));
@@ -74,6 +75,7 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
                         continue;
                     }
                     ++moves;
+                    successors.insert(after.cells);
                     ASSERT_TRUE(IsValid(after));
                     // The block, and nothing else, shifted by one cell.
                     Board expected = board;
@@ -99,6 +101,11 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
                 }
             }
         }
+        // The solver's move generator finds every one of them, each once.
+        std::vector<std::array<Code, kCells>> generated;
+        ForEachMove(board, [&](const Move&, const Board& next) { generated.push_back(next.cells); });
+        ASSERT_EQ(generated.size(), successors.size());
+        ASSERT_EQ(std::set(generated.begin(), generated.end()), successors);
     }
     std::cout << "moves checked: " << moves << "\n";
 }
