@@ -16,7 +16,8 @@ void Game::DrawBoard() {
     window_.shapesChanged();
 }
 
-bool Game::Move(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) {
+bool Game::MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX,
+                     std::int16_t DirY) {
     const MoveProcedure* procedure = ProcedureFor(code);
     if (procedure == nullptr) return false;
     window_.setTraceText(MoveTrace(*procedure, X, Y, DirX, DirY));
@@ -27,15 +28,15 @@ bool Game::Move(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, st
 }
 
 // clang-format off
-bool Game::MoveSingle(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kSingle, X, Y, DirX, DirY); }
-bool Game::MoveWide(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kWideLeft, X, Y, DirX, DirY); }
-bool Game::MoveWide2(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kWideRight, X, Y, DirX, DirY); }
-bool Game::MoveTall(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kTallTop, X, Y, DirX, DirY); }
-bool Game::MoveTall2(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kTallBottom, X, Y, DirX, DirY); }
-bool Game::MoveBig(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kBigTopLeft, X, Y, DirX, DirY); }
-bool Game::MoveBig2(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kBigTopRight, X, Y, DirX, DirY); }
-bool Game::MoveBig3(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kBigBottomLeft, X, Y, DirX, DirY); }
-bool Game::MoveBig4(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return Move(kBigBottomRight, X, Y, DirX, DirY); }
+bool Game::MoveSingle(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kSingle, X, Y, DirX, DirY); }
+bool Game::MoveWide(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kWideLeft, X, Y, DirX, DirY); }
+bool Game::MoveWide2(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kWideRight, X, Y, DirX, DirY); }
+bool Game::MoveTall(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kTallTop, X, Y, DirX, DirY); }
+bool Game::MoveTall2(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kTallBottom, X, Y, DirX, DirY); }
+bool Game::MoveBig(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kBigTopLeft, X, Y, DirX, DirY); }
+bool Game::MoveBig2(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kBigTopRight, X, Y, DirX, DirY); }
+bool Game::MoveBig3(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kBigBottomLeft, X, Y, DirX, DirY); }
+bool Game::MoveBig4(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) { return MoveBlock(kBigBottomRight, X, Y, DirX, DirY); }
 // clang-format on
 
 }  // namespace quandrel

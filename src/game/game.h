@@ -58,7 +58,7 @@ class Game {
 
   private:
     // The move procedure for `code`; false without a trace for a code that has none.
-    bool Move(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
+    bool MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
     // Shows a style-0 box and redraws the board once it is closed with OK.
     void ShowBoxThenRedraw(const std::string& prompt, const std::string& title);
 

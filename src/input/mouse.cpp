@@ -32,7 +32,7 @@ void Game::Form_MouseMove(std::int16_t Button, std::int16_t, float mouseisX, flo
     FindDirection(dc, dr, pc, pr, DirX, DirY);
     window_.setTraceText("movemouse, board(" + NumberText(dc) + "," + NumberText(dr) +
                          ")=" + NumberText(code));
-    if (Move(code, dc, dr, DirX, DirY)) {
+    if (MoveBlock(code, dc, dr, DirX, DirY)) {
         dragX = Round16(mouseisX);
         dragY = Round16(mouseisY);
     }
