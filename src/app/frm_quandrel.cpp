@@ -16,10 +16,6 @@
 namespace quandrel {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
-int Pixels(int twips) { return qRound(twips / kTwipsPerPixel); }
-
 // Modifier bits as the mouse handlers take them: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftBits(Qt::KeyboardModifiers modifiers) {
     return static_cast<std::int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
@@ -55,7 +51,8 @@ frmQuandrel::frmQuandrel()
     board_->installEventFilter(this);
 
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(Pixels(105), Pixels(5250), Pixels(3585), Pixels(2565));
+    text1_->setGeometry(TwipsToPixels(105), TwipsToPixels(5250), TwipsToPixels(3585),
+                        TwipsToPixels(2565));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -124,8 +121,8 @@ int frmQuandrel::messageBox(const std::string& prompt, int, const std::string& t
 }
 
 void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    outerGeometry_ =
-        QRect(Pixels(leftTwips), Pixels(topTwips), Pixels(widthTwips), Pixels(heightTwips));
+    outerGeometry_ = QRect(TwipsToPixels(leftTwips), TwipsToPixels(topTwips),
+                           TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
     applyOuterGeometry();
 }
 

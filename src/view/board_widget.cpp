@@ -6,10 +6,6 @@
 namespace quandrel {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-int Pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-
 QColor FromBgr(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
@@ -24,7 +20,8 @@ BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
     : QWidget(parent), shapes_(shapes), painted_(shapes) {}
 
 QRect BoardWidget::ToPixels(const TwipRect& rect) {
-    return QRect(Pixels(rect.left), Pixels(rect.top), Pixels(rect.width), Pixels(rect.height));
+    return QRect(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
+                 TwipsToPixels(rect.height));
 }
 
 void BoardWidget::refresh() {
