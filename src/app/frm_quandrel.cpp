@@ -121,34 +121,8 @@ int frmQuandrel::messageBox(const std::string& prompt, int, const std::string& t
 }
 
 void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    outerGeometry_ = QRect(TwipsToPixels(leftTwips), TwipsToPixels(topTwips),
-                           TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
-    applyOuterGeometry();
-}
-
-QMargins frmQuandrel::frameMargins() const {
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                    frame.right() - client.right(), frame.bottom() - client.bottom());
-}
-
-void frmQuandrel::applyOuterGeometry() {
-    appliedMargins_ = frameMargins();
-    move(outerGeometry_.topLeft());  // a window's position is that of its frame
-    resize(outerGeometry_.size().shrunkBy(appliedMargins_));
-}
-
-// The frame margins are known only once the window manager has framed the window: apply the
-// outer geometry again when they arrive.
-void frmQuandrel::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    if (frameMargins() != appliedMargins_) applyOuterGeometry();
-}
-
-void frmQuandrel::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    if (frameMargins() != appliedMargins_) applyOuterGeometry();
+    outerGeometry_.Set(QRect(TwipsToPixels(leftTwips), TwipsToPixels(topTwips),
+                             TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)));
 }
 
 void frmQuandrel::endProgram() {

@@ -2,10 +2,9 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMargins>
-#include <QRect>
 #include <functional>
 
+#include "app/outer_geometry.h"
 #include "game/game.h"
 #include "view/board_widget.h"
 
@@ -39,23 +38,18 @@ class frmQuandrel : public QMainWindow, public Window {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void createMenus();
     bool forwardEvent(QObject* watched, QEvent* event);
     bool forwardMouse(QEvent* event);
     void flushTrace();
-    QMargins frameMargins() const;
-    void applyOuterGeometry();
 
     Game game_{*this};
     BoardWidget* board_;
     QPlainTextEdit* text1_;
     QAction* mnuQuit_ = nullptr;
-    QRect outerGeometry_;      // pixels, the last one asked for
-    QMargins appliedMargins_;  // frame margins it was applied with
+    OuterGeometry outerGeometry_{*this};
     bool ending_ = false;
     std::string pendingTrace_;
     bool tracePending_ = false;

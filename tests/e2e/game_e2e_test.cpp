@@ -172,12 +172,16 @@ TEST_F(EndToEnd, ObjectShowsTheGoalWhileItsBoxIsUp) {
     Tap(display(), "o");
     const Window box = FindWindow("Object");
     ASSERT_NE(box, 0u);
-    // Move the box off the board to see the whole goal position.
-    XMoveWindow(display(), box, 600, 500);
-    XSync(display(), False);
     Rgb goal[20];
     std::fill(std::begin(goal), std::end(goal), kBlack);
     goal[8] = goal[9] = goal[13] = goal[14] = kRed;
+    // Move the box off the board to see the whole goal position (again, should it be placed
+    // after the first move).
+    WaitFor([&] {
+        XMoveWindow(display(), box, 600, 500);
+        Settle(display(), 50);
+        return ShowsColours(goal);
+    });
     ExpectColours(goal);
     Tap(display(), "Return");
     ExpectColours(kStartColours);
@@ -204,6 +208,34 @@ TEST_F(EndToEnd, ResetRestoresBoardAndFrameAfterMoveAndResize) {
     EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
         << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
     ExpectColours(kStartColours);
+}
+
+TEST_F(EndToEnd, StaysMaximizedAndResetBringsTheStartUpFrameBack) {
+    // Ask the window manager to maximize the window, as its title bar button does.
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = program().window();
+    event.xclient.message_type = XInternAtom(display(), "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 1;  // add
+    event.xclient.data.l[1] =
+        static_cast<long>(XInternAtom(display(), "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    event.xclient.data.l[2] =
+        static_cast<long>(XInternAtom(display(), "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    XSendEvent(display(), DefaultRootWindow(display()), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display(), False);
+    ASSERT_TRUE(WaitFor([&] { return program().ClientGeometry().width > 900; }));
+    Settle(display(), 300);
+    EXPECT_GT(program().ClientGeometry().width, 900) << "the window left its maximized state";
+
+    Tap(display(), "f", {"Alt_L"});
+    Settle(display());
+    Tap(display(), "r");
+    EXPECT_TRUE(WaitFor([&] { return program().FrameGeometry() == Rect{13, 13, 362, 330}; }));
+    const Rect frame = program().FrameGeometry();
+    EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
+        << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
 }
 
 TEST_F(EndToEnd, QuitOnTheBarEnds) {

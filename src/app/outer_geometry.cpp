@@ -1,0 +1,70 @@
+#include "app/outer_geometry.h"
+
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace quandrel {
+
+OuterGeometry::OuterGeometry(QWidget& window) : window_(window) {
+    window_.installEventFilter(this);
+    timer_.setInterval(50);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        --checksLeft_;
+        Check();
+    });
+}
+
+void OuterGeometry::Set(QRect outer) {
+    outer_ = outer;
+    checksLeft_ = kChecks;
+    if (window_.isVisible()) timer_.start();
+    if (Framed() || FrameMargins().isNull()) {
+        Apply();
+        return;
+    }
+    // Coming back from maximized: wait for the normal frame's margins, so that no request made
+    // with the maximized ones reaches the window manager after the right one.
+    window_.showNormal();
+    applied_ = FrameMargins();
+    pending_ = true;
+}
+
+bool OuterGeometry::Framed() const {
+    return !(window_.isMaximized() || window_.isMinimized() || window_.isFullScreen());
+}
+
+QMargins OuterGeometry::FrameMargins() const {
+    const QWindow* handle = window_.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+void OuterGeometry::Apply() {
+    pending_ = false;
+    applied_ = FrameMargins();
+    window_.move(outer_.topLeft());  // a window's position is that of its frame
+    window_.resize(outer_.size().shrunkBy(applied_));
+}
+
+void OuterGeometry::Check() {
+    if (checksLeft_ <= 0) {
+        timer_.stop();
+        if (pending_) Apply();
+        return;
+    }
+    if (Framed() && FrameMargins() != applied_) Apply();
+}
+
+bool OuterGeometry::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Show:
+            if (checksLeft_ > 0) timer_.start();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize: Check(); break;
+        default: break;
+    }
+    return false;
+}
+
+}  // namespace quandrel

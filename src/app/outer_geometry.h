@@ -1,0 +1,42 @@
+// Places a top-level window by its outer bounds, frame and title bar included.
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+
+class QWidget;
+
+namespace quandrel {
+
+// Qt sets a window's position by its frame but its size without the frame, and the window
+// manager tells the frame's margins only once it has framed the window (or restored it from
+// maximized), without an event of their own. So for two seconds after a request, counted from
+// when the window is shown, the size follows every change of the normal frame's margins; a
+// maximized or full-screen frame is the window manager's business.
+class OuterGeometry : public QObject {
+  public:
+    explicit OuterGeometry(QWidget& window);
+
+    void Set(QRect outer);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QMargins FrameMargins() const;
+    void Apply();
+    void Check();
+    bool Framed() const;  // maximized, minimized and full-screen frames are not followed
+
+    static constexpr int kChecks = 40;  // of 50 ms
+    QWidget& window_;
+    QRect outer_;
+    QMargins applied_;
+    QTimer timer_;
+    int checksLeft_ = 0;
+    bool pending_ = false;
+};
+
+}  // namespace quandrel
