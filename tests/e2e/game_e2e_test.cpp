@@ -256,6 +256,20 @@ TEST_F(EndToEnd, QuitOnTheBarEnds) {
     ExpectEndsWithStatusZero();
 }
 
+TEST_F(EndToEnd, TheCloseButtonEnds) {
+    // What the frame's close button asks of the window manager.
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = program().window();
+    event.xclient.message_type = XInternAtom(display(), "_NET_CLOSE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[1] = 2;  // from a pager or the user
+    XSendEvent(display(), DefaultRootWindow(display()), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display(), False);
+    ExpectEndsWithStatusZero();
+}
+
 struct EndKey {
     const char* name;
     const char* keysym;
