@@ -70,6 +70,15 @@ class EndToEnd : public ::testing::Test {
         Button(display(), 1, true);
         Button(display(), 1, false);
     }
+    void ResetByMenuAndExpectStartUpFrame() {
+        Tap(display(), "f", {"Alt_L"});
+        Settle(display());
+        Tap(display(), "r");
+        EXPECT_TRUE(WaitFor([&] { return program().FrameGeometry() == Rect{13, 13, 362, 330}; }));
+        const Rect frame = program().FrameGeometry();
+        EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
+            << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
+    }
     // Makes the window tall enough to show the trace panel and clicks into it.
     void FocusPanel() {
         const Rect client = program().ClientGeometry();
@@ -200,42 +209,21 @@ TEST_F(EndToEnd, ResetRestoresBoardAndFrameAfterMoveAndResize) {
     XMoveResizeWindow(display(), program().window(), 150, 120, 480, 420);
     XSync(display(), False);
     ASSERT_TRUE(WaitFor([&] { return program().ClientGeometry().width == 480; }));
-    Tap(display(), "f", {"Alt_L"});
-    Settle(display());
-    Tap(display(), "r");
-    EXPECT_TRUE(WaitFor([&] { return program().FrameGeometry() == Rect{13, 13, 362, 330}; }));
-    const Rect frame = program().FrameGeometry();
-    EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
-        << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
+    ResetByMenuAndExpectStartUpFrame();
     ExpectColours(kStartColours);
 }
 
 TEST_F(EndToEnd, StaysMaximizedAndResetBringsTheStartUpFrameBack) {
-    // Ask the window manager to maximize the window, as its title bar button does.
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = program().window();
-    event.xclient.message_type = XInternAtom(display(), "_NET_WM_STATE", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = 1;  // add
-    event.xclient.data.l[1] =
-        static_cast<long>(XInternAtom(display(), "_NET_WM_STATE_MAXIMIZED_VERT", False));
-    event.xclient.data.l[2] =
-        static_cast<long>(XInternAtom(display(), "_NET_WM_STATE_MAXIMIZED_HORZ", False));
-    XSendEvent(display(), DefaultRootWindow(display()), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XSync(display(), False);
+    // As the title bar's maximize button does.
+    AskWindowManager(
+        display(), program().window(), "_NET_WM_STATE",
+        {1, static_cast<long>(XInternAtom(display(), "_NET_WM_STATE_MAXIMIZED_VERT", False)),
+         static_cast<long>(XInternAtom(display(), "_NET_WM_STATE_MAXIMIZED_HORZ", False))});
     ASSERT_TRUE(WaitFor([&] { return program().ClientGeometry().width > 900; }));
     Settle(display(), 300);
     EXPECT_GT(program().ClientGeometry().width, 900) << "the window left its maximized state";
 
-    Tap(display(), "f", {"Alt_L"});
-    Settle(display());
-    Tap(display(), "r");
-    EXPECT_TRUE(WaitFor([&] { return program().FrameGeometry() == Rect{13, 13, 362, 330}; }));
-    const Rect frame = program().FrameGeometry();
-    EXPECT_EQ(frame, (Rect{13, 13, 362, 330}))
-        << frame.x << "," << frame.y << " " << frame.width << "x" << frame.height;
+    ResetByMenuAndExpectStartUpFrame();
 }
 
 TEST_F(EndToEnd, QuitOnTheBarEnds) {
@@ -257,16 +245,8 @@ TEST_F(EndToEnd, QuitOnTheBarEnds) {
 }
 
 TEST_F(EndToEnd, TheCloseButtonEnds) {
-    // What the frame's close button asks of the window manager.
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = program().window();
-    event.xclient.message_type = XInternAtom(display(), "_NET_CLOSE_WINDOW", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[1] = 2;  // from a pager or the user
-    XSendEvent(display(), DefaultRootWindow(display()), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XSync(display(), False);
+    // As the frame's close button does (2: on the user's behalf).
+    AskWindowManager(display(), program().window(), "_NET_CLOSE_WINDOW", {0, 2});
     ExpectEndsWithStatusZero();
 }
 

@@ -249,6 +249,20 @@ void Tap(Display* display, const char* keysym, std::initializer_list<const char*
     for (const char* k : held) Key(display, k, false);
 }
 
+void AskWindowManager(Display* display, Window window, const char* message,
+                      std::initializer_list<long> data) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, message, False);
+    event.xclient.format = 32;
+    int i = 0;
+    for (const long value : data) event.xclient.data.l[i++] = value;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSync(display, False);
+}
+
 void Settle(Display* display, int milliseconds) {
     XSync(display, False);
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));

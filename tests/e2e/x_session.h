@@ -75,6 +75,9 @@ void Key(Display* display, const char* keysym, bool down);
 // Taps `keysym` with the modifier keysyms held, e.g. Tap(d, "q", {"Control_L"}).
 void Tap(Display* display, const char* keysym, std::initializer_list<const char*> held = {});
 void Settle(Display* display, int milliseconds = 150);
+// Sends the window manager a client message about `window`, as pagers and title bars do.
+void AskWindowManager(Display* display, Window window, const char* message,
+                      std::initializer_list<long> data);
 
 // Polls `condition` until it holds or the timeout passes.
 bool WaitFor(const std::function<bool()>& condition,
