@@ -41,14 +41,19 @@ bool IsGoal(const Board& board) {
     return false;
 }
 
-std::optional<BlockSize> AnchorSize(Code code) {
-    switch (code) {
-        case kSingle: return BlockSize{1, 1};
-        case kWideLeft: return BlockSize{2, 1};
-        case kTallTop: return BlockSize{1, 2};
-        case kBigTopLeft: return BlockSize{2, 2};
-        default: return std::nullopt;
-    }
+std::optional<BlockPart> PartOf(Code code) {
+    // clang-format off
+    static constexpr std::array<BlockPart, 9> kParts{{
+        //  anchor       column row width height
+        {kSingle,     0, 0, 1, 1},
+        {kWideLeft,   0, 0, 2, 1}, {kWideLeft,   1, 0, 2, 1},
+        {kTallTop,    0, 0, 1, 2}, {kTallTop,    0, 1, 1, 2},
+        {kBigTopLeft, 0, 0, 2, 2}, {kBigTopLeft, 1, 0, 2, 2},
+        {kBigTopLeft, 0, 1, 2, 2}, {kBigTopLeft, 1, 1, 2, 2},
+    }};
+    // clang-format on
+    if (code < kSingle || code > kBigBottomRight) return std::nullopt;
+    return kParts[static_cast<std::size_t>(code - kSingle)];
 }
 
 std::optional<int> FirstBrokenCell(const Board& board) {
@@ -63,19 +68,18 @@ std::optional<int> FirstBrokenCell(const Board& board) {
         const int x = i % kColumns;
         const int y = i / kColumns;
         const Code code = board(x, y);
-        if (code < kEmpty || code > kBigBottomRight) return i;
         if (code == kEmpty) continue;
-        const auto size = AnchorSize(code);
-        if (!size) {
+        const auto part = PartOf(code);
+        if (!part) return i;
+        if (!part->IsAnchor()) {
             if (!claimed[static_cast<std::size_t>(i)]) return i;
             continue;
         }
-        if (x + size->width > kColumns || y + size->height > kRows) return i;
-        for (int dy = 0; dy < size->height; ++dy) {
-            for (int dx = 0; dx < size->width; ++dx) {
+        if (x + part->width > kColumns || y + part->height > kRows) return i;
+        for (int dy = 0; dy < part->height; ++dy) {
+            for (int dx = 0; dx < part->width; ++dx) {
                 const int cell = i + dx + kColumns * dy;
-                const Code expected = static_cast<Code>(code + dx + size->width * dy);
-                if (board(x + dx, y + dy) != expected) flag(cell);
+                if (board(x + dx, y + dy) != part->CodeAt(dx, dy)) flag(cell);
                 claimed[static_cast<std::size_t>(cell)] = true;
             }
         }

@@ -60,12 +60,21 @@ inline bool IsOnBoard(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::in
     return (x >= 0) & (x < kColumns) & (y >= 0) & (y < kRows);
 }
 
-// Size of the block whose anchor code is `code`, or nullopt for a non-anchor.
-struct BlockSize {
+// A cell of a block: which block, where the cell lies in it, and the block's size in cells.
+struct BlockPart {
+    Code anchor;  // code of the block's top-left cell: 1, 2, 4 or 6
+    int column;
+    int row;
     int width;
     int height;
+
+    bool IsAnchor() const { return column == 0 && row == 0; }
+    // Code of the block's cell (dx, dy) from its top-left cell.
+    Code CodeAt(int dx, int dy) const { return static_cast<Code>(anchor + dx + width * dy); }
 };
-std::optional<BlockSize> AnchorSize(Code code);
+
+// The part that piece code 1..9 names; nullopt for an empty cell or an unknown code.
+std::optional<BlockPart> PartOf(Code code);
 
 // The first cell index that breaks the board's rules: an unknown code, a block cut in two, or a
 // block cell without its anchor. nullopt for a consistent board.

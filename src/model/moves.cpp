@@ -11,16 +11,16 @@ constexpr const char* kBlank = "DirX= ";
 
 // clang-format off
 constexpr std::array<MoveProcedure, 9> kProcedures{{
-    // name        code  trace word           DirX label  moved text   order                       col row w  h
-    {"MoveSingle", 1, "you moved a sing",  kBlank,  "move ther", StepOrder::AsGiven,         0, 0, 1, 1},
-    {"MoveWide",   2, "you moved a wide",  kBlank,  nullptr,     StepOrder::HorizontalFirst, 0, 0, 2, 1},
-    {"MoveWide2",  3, "you moved a wide2", kBlank,  nullptr,     StepOrder::HorizontalFirst, 1, 0, 2, 1},
-    {"MoveTall",   4, "you moved a tall",  kBlank,  nullptr,     StepOrder::VerticalFirst,   0, 0, 1, 2},
-    {"MoveTall2",  5, "you moved a tall2", "DirX=", nullptr,     StepOrder::VerticalFirst,   0, 1, 1, 2},
-    {"MoveBig",    6, "you moved a big",   kBlank,  nullptr,     StepOrder::VerticalFirst,   0, 0, 2, 2},
-    {"MoveBig2",   7, "you moved a big2",  kBlank,  nullptr,     StepOrder::VerticalFirst,   1, 0, 2, 2},
-    {"MoveBig3",   8, "you moved a big3",  kBlank,  nullptr,     StepOrder::VerticalFirst,   0, 1, 2, 2},
-    {"MoveBig4",   9, "you moved a big4",  kBlank,  nullptr,     StepOrder::VerticalFirst,   1, 1, 2, 2},
+    // name        code  trace word           DirX label  moved text   order
+    {"MoveSingle", 1, "you moved a sing",  kBlank,  "move ther", StepOrder::AsGiven},
+    {"MoveWide",   2, "you moved a wide",  kBlank,  nullptr,     StepOrder::HorizontalFirst},
+    {"MoveWide2",  3, "you moved a wide2", kBlank,  nullptr,     StepOrder::HorizontalFirst},
+    {"MoveTall",   4, "you moved a tall",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {"MoveTall2",  5, "you moved a tall2", "DirX=", nullptr,     StepOrder::VerticalFirst},
+    {"MoveBig",    6, "you moved a big",   kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {"MoveBig2",   7, "you moved a big2",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {"MoveBig3",   8, "you moved a big3",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {"MoveBig4",   9, "you moved a big4",  kBlank,  nullptr,     StepOrder::VerticalFirst},
 }};
 // clang-format on
 
@@ -75,7 +75,9 @@ bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std
     const Step step = ReadStep(procedure.order, DirX, DirY);
     if (step.dx == 0 && step.dy == 0) return false;
 
-    const Rect from{X - procedure.column, Y - procedure.row, procedure.width, procedure.height};
+    // The procedure trusts the board: its code names the block and where (X, Y) lies in it.
+    const BlockPart part = *PartOf(procedure.code);
+    const Rect from{X - part.column, Y - part.row, part.width, part.height};
     const Rect to{from.left + step.dx, from.top + step.dy, from.width, from.height};
     const int right = to.left + to.width - 1;
     const int bottom = to.top + to.height - 1;
@@ -89,8 +91,6 @@ bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std
         }
     }
 
-    const Code anchor =
-        static_cast<Code>(procedure.code - procedure.column - procedure.width * procedure.row);
     for (int y = from.top; y < from.top + from.height; ++y) {
         for (int x = from.left; x < from.left + from.width; ++x) {
             if (!to.Contains(x, y)) board(x, y) = kEmpty;
@@ -98,7 +98,7 @@ bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std
     }
     for (int dy = 0; dy < to.height; ++dy) {
         for (int dx = 0; dx < to.width; ++dx) {
-            board(to.left + dx, to.top + dy) = static_cast<Code>(anchor + dx + to.width * dy);
+            board(to.left + dx, to.top + dy) = part.CodeAt(dx, dy);
         }
     }
     return true;

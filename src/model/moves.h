@@ -22,10 +22,6 @@ struct MoveProcedure {
     const char* dirXLabel;  // "DirX= ", or "DirX=" in MoveTall2
     const char* movedText;  // replaces the trace after a step, or nullptr
     StepOrder order;
-    std::int8_t column;  // grabbed cell's place within its block
-    std::int8_t row;
-    std::int8_t width;  // block size in cells
-    std::int8_t height;
 };
 
 // The procedure for piece code 1..9; nullptr for any other code.

@@ -62,12 +62,11 @@ TEST(Play, AShortestSolutionByDragsReachesTheGoalAndTheBigBlockComesBack) {
     }
     EXPECT_EQ(bigColumn, 3);
 
-    // Drag the big block away again, by its top-left cell, if the cell to its left is free.
+    // Drag the big block away again, by any step that takes it off the goal.
     Board board = game.board;
     bool movedAway = false;
     ForEachMove(board, [&](const Move& move, const Board& next) {
-        if (!movedAway && ProcedureFor(move.code)->width == 2 &&
-            ProcedureFor(move.code)->height == 2 && !IsGoal(next)) {
+        if (!movedAway && PartOf(move.code)->anchor == kBigTopLeft && !IsGoal(next)) {
             player.Drag(move);
             movedAway = true;
         }

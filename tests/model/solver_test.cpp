@@ -79,14 +79,14 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
                     ASSERT_TRUE(IsValid(after));
                     // The block, and nothing else, shifted by one cell.
                     Board expected = board;
-                    const int ax = x - procedure->column;
-                    const int ay = y - procedure->row;
-                    for (int by = ay; by < ay + procedure->height; ++by) {
-                        for (int bx = ax; bx < ax + procedure->width; ++bx)
-                            expected(bx, by) = kEmpty;
+                    const BlockPart part = *PartOf(board(x, y));
+                    const int ax = x - part.column;
+                    const int ay = y - part.row;
+                    for (int by = ay; by < ay + part.height; ++by) {
+                        for (int bx = ax; bx < ax + part.width; ++bx) expected(bx, by) = kEmpty;
                     }
-                    for (int by = ay; by < ay + procedure->height; ++by) {
-                        for (int bx = ax; bx < ax + procedure->width; ++bx) {
+                    for (int by = ay; by < ay + part.height; ++by) {
+                        for (int bx = ax; bx < ax + part.width; ++bx) {
                             expected(bx + DirX, by + DirY) = board(bx, by);
                         }
                     }
@@ -103,7 +103,8 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
         }
         // The solver's move generator finds every one of them, each once.
         std::vector<std::array<Code, kCells>> generated;
-        ForEachMove(board, [&](const Move&, const Board& next) { generated.push_back(next.cells); });
+        ForEachMove(board,
+                    [&](const Move&, const Board& next) { generated.push_back(next.cells); });
         ASSERT_EQ(generated.size(), successors.size());
         ASSERT_EQ(std::set(generated.begin(), generated.end()), successors);
     }

@@ -55,8 +55,7 @@ void ExpectSolutionReplays(const Board& start, const std::string& out) {
         const MoveProcedure* procedure = ProcedureFor(code);
         ASSERT_NE(procedure, nullptr) << "step " << i << " grabs an empty cell";
         const Code kind = kKinds.at(m[2]);
-        EXPECT_EQ(code - procedure->column - procedure->width * procedure->row, kind)
-            << "step " << i << " names the wrong kind of block";
+        EXPECT_EQ(PartOf(code)->anchor, kind) << "step " << i << " names the wrong kind of block";
         ASSERT_TRUE(ApplyMove(board, *procedure, static_cast<std::int16_t>(x),
                               static_cast<std::int16_t>(y), static_cast<std::int16_t>(dx),
                               static_cast<std::int16_t>(dy)))
