@@ -30,8 +30,7 @@ void Game::Form_MouseMove(std::int16_t Button, std::int16_t, float mouseisX, flo
     std::int16_t DirX = 0;
     std::int16_t DirY = 0;
     FindDirection(dc, dr, pc, pr, DirX, DirY);
-    window_.setTraceText("movemouse, board(" + NumberText(dc) + "," + NumberText(dr) +
-                         ")=" + NumberText(code));
+    window_.setTraceText("movemouse, " + CellText(dc, dr, code));
     if (MoveBlock(code, dc, dr, DirX, DirY)) {
         dragX = Round16(mouseisX);
         dragY = Round16(mouseisY);
@@ -46,8 +45,7 @@ void Game::ShowCell() {
     const std::int16_t c = AnchorColumn(dragX);
     const std::int16_t r = AnchorRow(dragY);
     if (!IsOnBoard(c, r, 0, 0)) return;
-    window_.setTraceText("board(" + NumberText(c) + "," + NumberText(r) +
-                         ")=" + NumberText(board(c, r)));
+    window_.setTraceText(CellText(c, r, board(c, r)));
 }
 
 }  // namespace quandrel

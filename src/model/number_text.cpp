@@ -16,4 +16,8 @@ std::string NumberText(double value) {
     return std::string(buffer, end);
 }
 
+std::string CellText(int c, int r, int code) {
+    return "board(" + NumberText(c) + "," + NumberText(r) + ")=" + NumberText(code);
+}
+
 }  // namespace quandrel

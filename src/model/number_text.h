@@ -1,4 +1,5 @@
-// Numbers as the trace panel writes them: plain decimal, whole doubles without a decimal point.
+// Numbers and cells as the trace panel writes them: plain decimal, whole doubles without a
+// decimal point.
 #pragma once
 
 #include <string>
@@ -7,5 +8,8 @@ namespace quandrel {
 
 std::string NumberText(int value);
 std::string NumberText(double value);
+
+// "board(c,r)=code", as the drag trace, the cell report and the dump write a cell.
+std::string CellText(int c, int r, int code);
 
 }  // namespace quandrel

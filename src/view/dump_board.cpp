@@ -12,8 +12,7 @@ void Game::DumpBoard() {
         const Code code = board(c, r);
         const double value = color[static_cast<std::size_t>(code)];
         shapes.Shape2[static_cast<std::size_t>(i)].fillColor = ShapeColor(value);
-        window_.setTraceText("i=" + NumberText(i) + " board(" + NumberText(c) + "," +
-                             NumberText(r) + ")=" + NumberText(code) +
+        window_.setTraceText("i=" + NumberText(i) + " " + CellText(c, r, code) +
                              "\r\n color=" + NumberText(value));
     }
     shapes.Shape2[1].fillColor = ShapeColor(color[kMarkerColor]);
