@@ -6,10 +6,10 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/frm_quandrel.h"
 #include "game/game.h"
 #include "input/drag_grid.h"
 #include "model/solver.h"
+#include "qt/frm_quandrel.h"
 
 namespace {
 
@@ -17,8 +17,6 @@ using Clock = std::chrono::steady_clock;
 
 class NullWindow : public quandrel::Window {
   public:
-    void setTraceText(const std::string&) override {}
-    void shapesChanged() override {}
     int messageBox(const std::string&, int, const std::string&) override { return 1; }
     void setOuterGeometry(int, int, int, int) override {}
     void endProgram() override {}

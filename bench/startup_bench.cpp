@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frm_quandrel.h"
+#include "qt/frm_quandrel.h"
 
 namespace {
 

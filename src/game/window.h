@@ -8,12 +8,8 @@ namespace quandrel {
 class Window {
   public:
     virtual ~Window() = default;
-    // Replaces Text1's whole text; lines are separated by "\r\n".
-    virtual void setTraceText(const std::string& text) = 0;
-    // The shape arrays changed: repaint what differs.
-    virtual void shapesChanged() = 0;
     // A modal message box; lines of the prompt are separated by a single "\r". Returns the code
-    // of the button that closed it (1 for OK).
+    // of the button that closed it (1 for OK). The window shows the game's state before it opens.
     virtual int messageBox(const std::string& prompt, int flags, const std::string& title) = 0;
     // Outer bounds, frame and title bar included, in twips from the screen's top-left corner.
     virtual void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) = 0;

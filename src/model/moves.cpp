@@ -1,6 +1,7 @@
 #include "model/moves.h"
 
 #include <array>
+#include <cassert>
 
 #include "model/number_text.h"
 
@@ -10,17 +11,17 @@ namespace {
 constexpr const char* kBlank = "DirX= ";
 
 // clang-format off
-constexpr std::array<MoveProcedure, 9> kProcedures{{
-    // name        code  trace word           DirX label  moved text   order
-    {"MoveSingle", 1, "you moved a sing",  kBlank,  "move ther", StepOrder::AsGiven},
-    {"MoveWide",   2, "you moved a wide",  kBlank,  nullptr,     StepOrder::HorizontalFirst},
-    {"MoveWide2",  3, "you moved a wide2", kBlank,  nullptr,     StepOrder::HorizontalFirst},
-    {"MoveTall",   4, "you moved a tall",  kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {"MoveTall2",  5, "you moved a tall2", "DirX=", nullptr,     StepOrder::VerticalFirst},
-    {"MoveBig",    6, "you moved a big",   kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {"MoveBig2",   7, "you moved a big2",  kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {"MoveBig3",   8, "you moved a big3",  kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {"MoveBig4",   9, "you moved a big4",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+constexpr std::array<MoveRule, 9> kRules{{
+    // MoveSingle .. MoveBig4: code, trace word, DirX label, text after a step, order of tests
+    {1, "you moved a sing",  kBlank,  "move ther", StepOrder::AsGiven},
+    {2, "you moved a wide",  kBlank,  nullptr,     StepOrder::HorizontalFirst},
+    {3, "you moved a wide2", kBlank,  nullptr,     StepOrder::HorizontalFirst},
+    {4, "you moved a tall",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {5, "you moved a tall2", "DirX=", nullptr,     StepOrder::VerticalFirst},
+    {6, "you moved a big",   kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {7, "you moved a big2",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {8, "you moved a big3",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {9, "you moved a big4",  kBlank,  nullptr,     StepOrder::VerticalFirst},
 }};
 // clang-format on
 
@@ -54,29 +55,29 @@ struct Rect {
 
 }  // namespace
 
-const MoveProcedure* ProcedureFor(Code code) {
-    if (code < 1 || code > static_cast<Code>(kProcedures.size())) return nullptr;
-    return &kProcedures[static_cast<std::size_t>(code - 1)];
+const MoveRule& RuleFor(Code code) {
+    assert(code >= kSingle && code <= kBigBottomRight);
+    return kRules[static_cast<std::size_t>(code - kSingle)];
 }
 
-std::string MoveTrace(const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
-                      std::int16_t DirX, std::int16_t DirY) {
-    std::string text = procedure.traceWord;
+std::string MoveTrace(const MoveRule& rule, std::int16_t X, std::int16_t Y, std::int16_t DirX,
+                      std::int16_t DirY) {
+    std::string text = rule.traceWord;
     text += "\r\nX = " + NumberText(X);
     text += "\r\nY = " + NumberText(Y);
     text += "\r\n";
-    text += procedure.dirXLabel + NumberText(DirX);
+    text += rule.dirXLabel + NumberText(DirX);
     text += "DirY=" + NumberText(DirY);
     return text;
 }
 
-bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
+bool ApplyMove(Board& board, const MoveRule& rule, std::int16_t X, std::int16_t Y,
                std::int16_t DirX, std::int16_t DirY) {
-    const Step step = ReadStep(procedure.order, DirX, DirY);
+    const Step step = ReadStep(rule.order, DirX, DirY);
     if (step.dx == 0 && step.dy == 0) return false;
 
-    // The procedure trusts the board: its code names the block and where (X, Y) lies in it.
-    const BlockPart part = *PartOf(procedure.code);
+    // The rule trusts the board: its code names the block and where (X, Y) lies in it.
+    const BlockPart part = *PartOf(rule.code);
     const Rect from{X - part.column, Y - part.row, part.width, part.height};
     const Rect to{from.left + step.dx, from.top + step.dy, from.width, from.height};
     const int right = to.left + to.width - 1;

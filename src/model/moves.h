@@ -1,4 +1,5 @@
-// The nine move procedures, one per piece code: how a block steps one cell and what it traces.
+// The rules of the nine move procedures, one per piece code: how a block steps one cell and what
+// it traces.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +16,7 @@ enum class StepOrder {
     VerticalFirst,    // the tall and the big block: DirY > 0, DirY < 0, then horizontal by DirX
 };
 
-struct MoveProcedure {
-    const char* name;       // MoveSingle .. MoveBig4
+struct MoveRule {
     Code code;              // piece code of the grabbed cell
     const char* traceWord;  // first line of the move trace
     const char* dirXLabel;  // "DirX= ", or "DirX=" in MoveTall2
@@ -24,16 +24,16 @@ struct MoveProcedure {
     StepOrder order;
 };
 
-// The procedure for piece code 1..9; nullptr for any other code.
-const MoveProcedure* ProcedureFor(Code code);
+// The rule for piece code 1..9.
+const MoveRule& RuleFor(Code code);
 
 // The text a procedure writes on entry, before it tests anything.
-std::string MoveTrace(const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
-                      std::int16_t DirX, std::int16_t DirY);
+std::string MoveTrace(const MoveRule& rule, std::int16_t X, std::int16_t Y, std::int16_t DirX,
+                      std::int16_t DirY);
 
 // The rule alone: moves the block grabbed at (X, Y) one cell and returns true, or returns false
-// and leaves the board untouched. (X, Y) must hold the procedure's code on a consistent board.
-bool ApplyMove(Board& board, const MoveProcedure& procedure, std::int16_t X, std::int16_t Y,
+// and leaves the board untouched. (X, Y) must hold the rule's code on a consistent board.
+bool ApplyMove(Board& board, const MoveRule& rule, std::int16_t X, std::int16_t Y,
                std::int16_t DirX, std::int16_t DirY);
 
 }  // namespace quandrel

@@ -63,7 +63,7 @@ void ForEachMove(const Board& board, Visit&& visit) {
             const Move move{code, static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy),
                             static_cast<std::int16_t>(step[0]), static_cast<std::int16_t>(step[1])};
             Board next = board;
-            if (!ApplyMove(next, *ProcedureFor(code), move.X, move.Y, move.DirX, move.DirY)) {
+            if (!ApplyMove(next, RuleFor(code), move.X, move.Y, move.DirX, move.DirY)) {
                 continue;
             }
             visit(move, next);

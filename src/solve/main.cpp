@@ -40,7 +40,7 @@ int Solve(const quandrel::Board& start) {
     int number = 0;
     for (const quandrel::Move& move : *solution) {
         std::printf("%3d. %s\n", ++number, quandrel::DescribeMove(move).c_str());
-        quandrel::ApplyMove(board, *quandrel::ProcedureFor(move.code), move.X, move.Y, move.DirX,
+        quandrel::ApplyMove(board, quandrel::RuleFor(move.code), move.X, move.Y, move.DirX,
                             move.DirY);
     }
     std::printf("Final board:\n%s", quandrel::FormatBoard(board).c_str());

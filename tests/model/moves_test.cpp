@@ -119,16 +119,18 @@ struct Attempt {
     bool moved;
     Board board;
     std::string text;
-    int redraws;
+    bool redrawn;  // the shapes changed, and show the board
 };
 
 Attempt TryGrip(const Grip& grip, const Board& board, int X, int Y, const Direction& d) {
     LoadedGame loaded;
     loaded.game.board = board;
+    const Shapes before = loaded.game.shapes;
     const bool moved = (loaded.game.*grip.procedure)(
         static_cast<std::int16_t>(X), static_cast<std::int16_t>(Y),
         static_cast<std::int16_t>(d.DirX), static_cast<std::int16_t>(d.DirY));
-    return {moved, loaded.game.board, loaded.window.text, loaded.window.redraws};
+    const Game& game = loaded.game;
+    return {moved, game.board, game.Text1, game.shapes != before && testing::ShowsBoard(game)};
 }
 
 std::string Label(const Grip& grip) {
@@ -145,7 +147,7 @@ TEST(MoveProcedures, EveryGripStepsTheBlockInEveryDirection) {
                 const Attempt a = TryGrip(grip, Parse(kind.free), X, Y, d);
                 EXPECT_TRUE(a.moved);
                 EXPECT_EQ(a.board, Parse(After(kind, d)));
-                EXPECT_EQ(a.redraws, 1);
+                EXPECT_TRUE(a.redrawn);
                 EXPECT_EQ(a.text, grip.procedure == &Game::MoveSingle
                                       ? "move ther"
                                       : Trace(grip.word, X, Y, d.DirX, d.DirY, Label(grip)));
@@ -168,7 +170,7 @@ TEST(MoveProcedures, AStepOffTheBoardIsRefusedWithItsTrace) {
                 const Attempt a = TryGrip(grip, board, X, Y, d);
                 EXPECT_FALSE(a.moved);
                 EXPECT_EQ(a.board, board);
-                EXPECT_EQ(a.redraws, 0);
+                EXPECT_FALSE(a.redrawn);
                 EXPECT_EQ(a.text, Trace(grip.word, X, Y, d.DirX, d.DirY, Label(grip)));
             }
         }
@@ -191,7 +193,7 @@ TEST(MoveProcedures, AStepIntoAnyOccupiedCellIsRefused) {
                     const Attempt a = TryGrip(grip, board, 1 + grip.column, 1 + grip.row, d);
                     EXPECT_FALSE(a.moved);
                     EXPECT_EQ(a.board, board);
-                    EXPECT_EQ(a.redraws, 0);
+                    EXPECT_FALSE(a.redrawn);
                     EXPECT_EQ(a.text, Trace(grip.word, 1 + grip.column, 1 + grip.row, d.DirX,
                                             d.DirY, Label(grip)));
                 }
@@ -211,22 +213,42 @@ TEST(MoveProcedures, ANullStepMovesNothing) {
     }
 }
 
+TEST(MoveProcedures, EachWritesItsOwnTraceWhenRefused) {
+    const std::pair<Procedure, const char*> cases[] = {
+        {&Game::MoveSingle, "you moved a sing\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&Game::MoveWide, "you moved a wide\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&Game::MoveWide2, "you moved a wide2\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&Game::MoveTall, "you moved a tall\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&Game::MoveTall2, "you moved a tall2\r\nX = 2\r\nY = 1\r\nDirX=-1DirY=0"},
+        {&Game::MoveBig, "you moved a big\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&Game::MoveBig2, "you moved a big2\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&Game::MoveBig3, "you moved a big3\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&Game::MoveBig4, "you moved a big4\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+    };
+    for (const auto& [procedure, trace] : cases) {
+        LoadedGame loaded;
+        loaded.game.board = Parse("11111 11111 11111 11111");  // every cell taken
+        EXPECT_FALSE((loaded.game.*procedure)(2, 1, -1, 0));
+        EXPECT_EQ(loaded.game.Text1, trace);
+    }
+}
+
 TEST(MoveProcedures, DescribedExamples) {
     LoadedGame loaded;
     Game& game = loaded.game;
     EXPECT_TRUE(game.MoveSingle(4, 0, 0, 1));
-    EXPECT_EQ(loaded.window.text, "move ther");
+    EXPECT_EQ(game.Text1, "move ther");
     EXPECT_TRUE(game.MoveWide(2, 0, 1, 0));
     EXPECT_EQ(game.board, Parse("23023 67411 89510 23231"));
-    EXPECT_EQ(loaded.window.text, "you moved a wide\r\nX = 2\r\nY = 0\r\nDirX= 1DirY=0");
-    EXPECT_EQ(loaded.window.redraws, 2);
+    EXPECT_EQ(game.Text1, "you moved a wide\r\nX = 2\r\nY = 0\r\nDirX= 1DirY=0");
+    EXPECT_TRUE(testing::ShowsBoard(game));
 
     // The same step held by the right cell.
     game.Form_Load();
     game.MoveSingle(4, 0, 0, 1);
     EXPECT_TRUE(game.MoveWide2(3, 0, 1, 0));
     EXPECT_EQ(game.board, Parse("23023 67411 89510 23231"));
-    EXPECT_EQ(loaded.window.text, "you moved a wide2\r\nX = 3\r\nY = 0\r\nDirX= 1DirY=0");
+    EXPECT_EQ(game.Text1, "you moved a wide2\r\nX = 3\r\nY = 0\r\nDirX= 1DirY=0");
 
     // The big block cannot move at the start, by any of its cells.
     game.Form_Load();
@@ -246,11 +268,11 @@ TEST(MoveProcedures, DescribedExamples) {
 
     game.board = Parse("00000 04000 05000 00000");
     game.MoveTall2(1, 2, 0, -1);
-    EXPECT_TRUE(loaded.window.text.ends_with("\r\nDirX=0DirY=-1"));
+    EXPECT_TRUE(game.Text1.ends_with("\r\nDirX=0DirY=-1"));
     game.MoveTall(1, 0, 0, 1);
-    EXPECT_TRUE(loaded.window.text.ends_with("\r\nDirX= 0DirY=1"));
+    EXPECT_TRUE(game.Text1.ends_with("\r\nDirX= 0DirY=1"));
     EXPECT_EQ(game.MoveSingle(0, 0, -1, 0), false);
-    EXPECT_EQ(loaded.window.text, "you moved a sing\r\nX = 0\r\nY = 0\r\nDirX= -1DirY=0");
+    EXPECT_EQ(game.Text1, "you moved a sing\r\nX = 0\r\nY = 0\r\nDirX= -1DirY=0");
 }
 
 }  // namespace

@@ -62,15 +62,15 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
         std::set<std::array<Code, kCells>> successors;
         for (int y = 0; y < kRows; ++y) {
             for (int x = 0; x < kColumns; ++x) {
-                const MoveProcedure* procedure = ProcedureFor(board(x, y));
-                if (procedure == nullptr) continue;
+                if (board(x, y) == kEmpty) continue;
+                const MoveRule& rule = RuleFor(board(x, y));
                 for (const auto& step : kSteps) {
                     const auto X = static_cast<std::int16_t>(x);
                     const auto Y = static_cast<std::int16_t>(y);
                     const auto DirX = static_cast<std::int16_t>(step[0]);
                     const auto DirY = static_cast<std::int16_t>(step[1]);
                     Board after = board;
-                    if (!ApplyMove(after, *procedure, X, Y, DirX, DirY)) {
+                    if (!ApplyMove(after, rule, X, Y, DirX, DirY)) {
                         ASSERT_EQ(after, board) << "a refused move changed the board";
                         continue;
                     }
@@ -93,7 +93,7 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
                     ASSERT_EQ(after, expected);
                     ASSERT_EQ(after(x + DirX, y + DirY), board(x, y));
                     Board back = after;
-                    ASSERT_TRUE(ApplyMove(back, *procedure, static_cast<std::int16_t>(x + DirX),
+                    ASSERT_TRUE(ApplyMove(back, rule, static_cast<std::int16_t>(x + DirX),
                                           static_cast<std::int16_t>(y + DirY),
                                           static_cast<std::int16_t>(-DirX),
                                           static_cast<std::int16_t>(-DirY)));
@@ -122,8 +122,7 @@ TEST(Solver, ShortestSolutionReachesTheGoalAndNoShorterOneExists) {
     for (const Move& move : *solution) {
         ASSERT_EQ(board(move.X, move.Y), move.code);
         ASSERT_EQ(board(move.X + move.DirX, move.Y + move.DirY), kEmpty) << "leading cell";
-        ASSERT_TRUE(
-            ApplyMove(board, *ProcedureFor(move.code), move.X, move.Y, move.DirX, move.DirY));
+        ASSERT_TRUE(ApplyMove(board, RuleFor(move.code), move.X, move.Y, move.DirX, move.DirY));
     }
     EXPECT_TRUE(IsGoal(board));
 }

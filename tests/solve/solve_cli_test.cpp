@@ -52,11 +52,10 @@ void ExpectSolutionReplays(const Board& start, const std::string& out) {
         const int dx = direction == "right" ? 1 : direction == "left" ? -1 : 0;
         const int dy = direction == "down" ? 1 : direction == "up" ? -1 : 0;
         const Code code = board(x, y);
-        const MoveProcedure* procedure = ProcedureFor(code);
-        ASSERT_NE(procedure, nullptr) << "step " << i << " grabs an empty cell";
+        ASSERT_NE(code, kEmpty) << "step " << i << " grabs an empty cell";
         const Code kind = kKinds.at(m[2]);
         EXPECT_EQ(PartOf(code)->anchor, kind) << "step " << i << " names the wrong kind of block";
-        ASSERT_TRUE(ApplyMove(board, *procedure, static_cast<std::int16_t>(x),
+        ASSERT_TRUE(ApplyMove(board, RuleFor(code), static_cast<std::int16_t>(x),
                               static_cast<std::int16_t>(y), static_cast<std::int16_t>(dx),
                               static_cast<std::int16_t>(dy)))
             << "step " << i << " is not a legal move";

@@ -1,6 +1,7 @@
 // A Window that records what the game asks of it.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -13,26 +14,19 @@ struct BoxCall {
     int flags;
     std::string title;
     Board boardWhileOpen;
+    Shapes shapesWhileOpen;
 };
 
 class RecordingWindow : public Window {
   public:
-    std::string text;
-    int textWrites = 0;
-    int redraws = 0;
     int ends = 0;
     std::vector<BoxCall> boxes;
     std::vector<std::array<int, 4>> geometries;
     int boxResult = 1;
-    const Game* game = nullptr;  // to read the board while a box is open
+    const Game* game = nullptr;  // to read the state while a box is open
 
-    void setTraceText(const std::string& t) override {
-        text = t;
-        ++textWrites;
-    }
-    void shapesChanged() override { ++redraws; }
     int messageBox(const std::string& prompt, int flags, const std::string& title) override {
-        boxes.push_back({prompt, flags, title, game ? game->board : Board{}});
+        boxes.push_back({prompt, flags, title, game->board, game->shapes});
         return boxResult;
     }
     void setOuterGeometry(int left, int top, int width, int height) override {
@@ -52,5 +46,16 @@ struct LoadedGame {
         window.game = &game;
     }
 };
+
+// The shapes as DrawBoard leaves them for `board`, starting from `shapes`.
+inline Shapes Drawn(Shapes shapes, const Board& board, const ColorTable& color) {
+    DrawBoard(board, color, shapes);
+    return shapes;
+}
+
+// True when the game's shapes show its board as DrawBoard draws it.
+inline bool ShowsBoard(const Game& game) {
+    return game.shapes == Drawn(game.shapes, game.board, game.color);
+}
 
 }  // namespace quandrel::testing

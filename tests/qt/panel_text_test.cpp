@@ -1,4 +1,4 @@
-#include "app/panel_text.h"
+#include "qt/panel_text.h"
 
 #include <gtest/gtest.h>
 

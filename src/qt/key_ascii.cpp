@@ -1,4 +1,4 @@
-#include "app/key_ascii.h"
+#include "qt/key_ascii.h"
 
 namespace quandrel {
 

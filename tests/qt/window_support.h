@@ -7,7 +7,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/frm_quandrel.h"
+#include "input/drag_grid.h"
+#include "model/solver.h"
+#include "qt/frm_quandrel.h"
 
 namespace quandrel::testing {
 
@@ -26,6 +28,34 @@ struct ShownWindow {
 
     // A point of the client area, in the window's coordinates.
     QPoint InWindow(QPoint client) const { return window.board()->mapTo(&window, client); }
+};
+
+// A client-area pixel that the drag grid maps to (column, row), both as anchor and as pointer.
+inline QPoint CellPoint(int column, int row) {
+    const double x = (148.0 * column + 74.0) * kTwipsPerUnitX / 15.0;
+    const double y = (126.0 * row + 63.0) * kTwipsPerUnitY / 15.0;
+    return QPoint(qRound(x), qRound(y));
+}
+
+struct Player {
+    ShownWindow& shown;
+    QWindow* handle() { return shown.window.windowHandle(); }
+
+    void Press(QPoint client, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mousePress(handle(), button, {}, shown.InWindow(client));
+    }
+    void MoveTo(QPoint client) { QTest::mouseMove(handle(), shown.InWindow(client)); }
+    void Release(QPoint client, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseRelease(handle(), button, {}, shown.InWindow(client));
+    }
+    // One step of the block grabbed at (X, Y) toward (X + DirX, Y + DirY).
+    void Drag(const Move& move) {
+        const QPoint from = CellPoint(move.X, move.Y);
+        const QPoint to = CellPoint(move.X + move.DirX, move.Y + move.DirY);
+        Press(from);
+        MoveTo(to);
+        Release(to);
+    }
 };
 
 // Runs `inspect` with the next modal box once it is open.

@@ -4,9 +4,9 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "app/outer_geometry.h"
 #include "game/game.h"
-#include "view/board_widget.h"
+#include "qt/board_widget.h"
+#include "qt/outer_geometry.h"
 
 class QAction;
 class QMenu;
@@ -27,8 +27,6 @@ class frmQuandrel : public QMainWindow, public Window {
     std::function<void()> onEnd;
 
     // Window
-    void setTraceText(const std::string& text) override;
-    void shapesChanged() override;
     int messageBox(const std::string& prompt, int flags, const std::string& title) override;
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override;
     void endProgram() override;
@@ -43,7 +41,8 @@ class frmQuandrel : public QMainWindow, public Window {
     void createMenus();
     bool forwardEvent(QObject* watched, QEvent* event);
     bool forwardMouse(QEvent* event);
-    void flushTrace();
+    // Shows the game's shapes and panel text, updating only what differs from what is shown.
+    void showState();
 
     Game game_{*this};
     BoardWidget* board_;
@@ -51,8 +50,7 @@ class frmQuandrel : public QMainWindow, public Window {
     QAction* mnuQuit_ = nullptr;
     OuterGeometry outerGeometry_{*this};
     bool ending_ = false;
-    std::string pendingTrace_;
-    bool tracePending_ = false;
+    std::string shownText_;
 };
 
 }  // namespace quandrel

@@ -1,4 +1,4 @@
-#include "app/frm_quandrel.h"
+#include "qt/frm_quandrel.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -6,12 +6,13 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <limits>
 
-#include "app/app_icon.h"
-#include "app/key_ascii.h"
-#include "app/panel_text.h"
+#include "game/prompts.h"
 #include "input/drag_grid.h"
-#include "menus/prompts.h"
+#include "qt/app_icon.h"
+#include "qt/key_ascii.h"
+#include "qt/panel_text.h"
 
 namespace quandrel {
 namespace {
@@ -31,6 +32,12 @@ std::int16_t ButtonBits(Qt::MouseButtons buttons) {
 bool IsMouse(QEvent::Type type) {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
            type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+}
+
+// A coordinate from Qt, clamped into the float range so that the conversion is defined.
+float ToFloat(double value) {
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return static_cast<float>(value < -kMax ? -kMax : value > kMax ? kMax : value);
 }
 
 QString PanelText(const std::string& text) {
@@ -58,9 +65,12 @@ frmQuandrel::frmQuandrel()
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setFont(QFont(QStringLiteral("MS Sans Serif"), 12, QFont::Normal));
     text1_->setFocusPolicy(Qt::ClickFocus);
+    // Mouse events the panel ignores are not the form's: they must not reach the board.
+    text1_->setAttribute(Qt::WA_NoMousePropagation);
     text1_->installEventFilter(this);
 
     game_.Form_Load();
+    showState();
     board_->setFocus();
 }
 
@@ -69,9 +79,10 @@ void frmQuandrel::createMenus() {
                                 void (Game::*click)()) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromUtf8(name));
+        action->setMenuRole(QAction::NoRole);  // stays where it is, also on macOS
         connect(action, &QAction::triggered, this, [this, click] {
             (game_.*click)();
-            flushTrace();
+            showState();
         });
     };
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -86,32 +97,21 @@ void frmQuandrel::createMenus() {
 
     mnuQuit_ = menuBar()->addAction(QStringLiteral("&Quit"));
     mnuQuit_->setObjectName(QStringLiteral("mnuQuit"));
+    mnuQuit_->setMenuRole(QAction::NoRole);
     connect(mnuQuit_, &QAction::triggered, this, [this] { game_.mnuQuit_Click(); });
 }
 
-// Setting a text box's text costs tens of microseconds, and one event may write the panel several
-// times (drag trace, move trace, "move ther"; twenty writes in the dump). Only the last write
-// can be seen, so the panel takes it when the handler has run, rewriting only the lines that
-// changed.
-void frmQuandrel::setTraceText(const std::string& text) {
-    pendingTrace_ = text;
-    if (!tracePending_) {
-        tracePending_ = true;
-        QMetaObject::invokeMethod(
-            this, [this] { flushTrace(); }, Qt::QueuedConnection);
-    }
+// Setting a text box's text costs tens of microseconds, so the panel rewrites only the lines
+// that changed, and only when the text did.
+void frmQuandrel::showState() {
+    board_->refresh();
+    if (game_.Text1 == shownText_) return;
+    shownText_ = game_.Text1;
+    ReplaceText(*text1_->document(), PanelText(shownText_));
 }
-
-void frmQuandrel::flushTrace() {
-    if (!tracePending_) return;
-    tracePending_ = false;
-    ReplaceText(*text1_->document(), PanelText(pendingTrace_));
-}
-
-void frmQuandrel::shapesChanged() { board_->refresh(); }
 
 int frmQuandrel::messageBox(const std::string& prompt, int, const std::string& title) {
-    flushTrace();
+    showState();
     QString lines = QString::fromStdString(prompt);
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), lines, QMessageBox::Ok,
@@ -142,8 +142,8 @@ bool frmQuandrel::forwardMouse(QEvent* event) {
     if (!IsMouse(type)) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPointF at = ToMouseScale(mouse->position());
-    const auto x = static_cast<float>(at.x());
-    const auto y = static_cast<float>(at.y());
+    const float x = ToFloat(at.x());
+    const float y = ToFloat(at.y());
     const std::int16_t shift = ShiftBits(mouse->modifiers());
     if (type == QEvent::MouseMove) {
         game_.Form_MouseMove(ButtonBits(mouse->buttons()), shift, x, y);
@@ -153,13 +153,12 @@ bool frmQuandrel::forwardMouse(QEvent* event) {
         // The second press of a double click is a press like any other.
         game_.Form_MouseDown(ButtonBits(mouse->button()), shift, x, y);
     }
+    showState();
     return true;
 }
 
 bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
-    const bool handled = forwardEvent(watched, event);
-    flushTrace();
-    return handled || QMainWindow::eventFilter(watched, event);
+    return forwardEvent(watched, event) || QMainWindow::eventFilter(watched, event);
 }
 
 bool frmQuandrel::forwardEvent(QObject* watched, QEvent* event) {
@@ -170,6 +169,7 @@ bool frmQuandrel::forwardEvent(QObject* watched, QEvent* event) {
         if (code >= 0) {
             const auto key = static_cast<std::int16_t>(code);
             watched == board_ ? game_.Form_KeyPress(key) : game_.Text1_KeyPress(key);
+            showState();
         }
         return ending_;  // an end key is not also handled by the panel (Ctrl+C does not copy)
     }

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/frm_quandrel.h"
+#include "qt/frm_quandrel.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 #include "support/layout.h"
 #include "window_support.h"
@@ -120,7 +121,7 @@ TEST(Window, AMoveRepaintsOnlyTheCellsItChanges) {
     shown.window.board()->installEventFilter(&recorder);
     QApplication::processEvents();
     recorder.painted = QRegion();
-    shown.window.game().MoveSingle(4, 0, 0, 1);
+    testing::Player{shown}.Drag(Move{kSingle, 4, 0, 0, 1});
     QApplication::processEvents();
     const QRegion painted = recorder.painted;
     EXPECT_TRUE(painted.contains(QPoint(35 + 4 * kPitch, 35)));
@@ -166,6 +167,15 @@ TEST(Window, MenuBarEntriesAndOrder) {
     EXPECT_EQ(help, QStringList({"&About Quandrel=mnuHelpAbout", "&Object=mnuObject",
                                  "&Solution=mnuHelpSolv"}));
     for (QAction* a : entries[1]->menu()->actions()) EXPECT_TRUE(a->shortcut().isEmpty());
+}
+
+TEST(Window, NoMenuActionIsMovedByItsRole) {
+    ShownWindow shown;
+    const auto actions = shown.window.findChildren<QAction*>(QRegularExpression("^mnu"));
+    EXPECT_EQ(actions.size(), 5);
+    for (const QAction* action : actions) {
+        EXPECT_EQ(action->menuRole(), QAction::NoRole) << action->objectName().toStdString();
+    }
 }
 
 TEST(Window, QuitOnTheBarTriggersWithoutOpeningAMenu) {

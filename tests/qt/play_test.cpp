@@ -6,40 +6,15 @@
 
 #include "input/drag_grid.h"
 #include "model/solver.h"
+#include "support/layout.h"
 #include "window_support.h"
 
 namespace quandrel {
 namespace {
 
+using testing::CellPoint;
+using testing::Player;
 using testing::ShownWindow;
-
-// A client-area pixel that the drag grid maps to (column, row), both as anchor and as pointer.
-QPoint CellPoint(int column, int row) {
-    const double x = (148.0 * column + 74.0) * kTwipsPerUnitX / 15.0;
-    const double y = (126.0 * row + 63.0) * kTwipsPerUnitY / 15.0;
-    return QPoint(qRound(x), qRound(y));
-}
-
-struct Player {
-    ShownWindow& shown;
-    QWindow* handle() { return shown.window.windowHandle(); }
-
-    void Press(QPoint client, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mousePress(handle(), button, {}, shown.InWindow(client));
-    }
-    void MoveTo(QPoint client) { QTest::mouseMove(handle(), shown.InWindow(client)); }
-    void Release(QPoint client, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseRelease(handle(), button, {}, shown.InWindow(client));
-    }
-    // One step of the block grabbed at (X, Y) toward (X + DirX, Y + DirY).
-    void Drag(const Move& move) {
-        const QPoint from = CellPoint(move.X, move.Y);
-        const QPoint to = CellPoint(move.X + move.DirX, move.Y + move.DirY);
-        Press(from);
-        MoveTo(to);
-        Release(to);
-    }
-};
 
 TEST(Play, AShortestSolutionByDragsReachesTheGoalAndTheBigBlockComesBack) {
     ShownWindow shown;
@@ -92,6 +67,38 @@ TEST(Play, OnePressCarriesABlockThereAndBack) {
     player.Press(CellPoint(2, 1), Qt::RightButton);
     player.Release(CellPoint(0, 0), Qt::RightButton);
     EXPECT_EQ(shown.window.Text1()->toPlainText(), "board(2,1)=4");
+}
+
+TEST(Play, ThePanelShowsTheMoveTraceThatReplacedTheDragTrace) {
+    ShownWindow shown;
+    Player player{shown};
+    player.Drag(Move{kSingle, 4, 0, 0, 1});
+    player.Press(CellPoint(2, 0));  // the wide block by its left cell, the pointer two cells on
+    player.MoveTo(CellPoint(4, 0));
+    player.Release(CellPoint(4, 0));
+    EXPECT_EQ(shown.window.game().board, testing::Parse("23023 67411 89510 23231"));
+    EXPECT_EQ(shown.window.Text1()->toPlainText(), "you moved a wide\nX = 2\nY = 0\nDirX= 1DirY=0");
+}
+
+TEST(Play, PressesThePanelIgnoresDoNotReachTheForm) {
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        ShownWindow shown;
+        Game& game = shown.window.game();
+        game.Form_MouseDown(1, 0, 111.0f, 222.0f);
+        QWidget* viewport = shown.window.Text1()->viewport();
+        for (QWidget* target : {viewport, static_cast<QWidget*>(shown.window.Text1())}) {
+            const QPointF at(1, 1);
+            QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), button, button,
+                              Qt::NoModifier);
+            QApplication::sendEvent(target, &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), button,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &release);
+        }
+        EXPECT_EQ(game.dragX, 111) << button;
+        EXPECT_EQ(game.dragY, 222) << button;
+        EXPECT_EQ(game.Text1, "") << "no cell report";
+    }
 }
 
 TEST(Play, TheSecondPressOfADoubleClickMovesTheAnchor) {

@@ -1,4 +1,4 @@
-#include "app/outer_geometry.h"
+#include "qt/outer_geometry.h"
 
 #include <QEvent>
 #include <QWidget>

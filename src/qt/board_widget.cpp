@@ -1,4 +1,4 @@
-#include "view/board_widget.h"
+#include "qt/board_widget.h"
 
 #include <QPaintEvent>
 #include <QPainter>
