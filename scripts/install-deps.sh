@@ -9,6 +9,7 @@ packages=(
   libgtest-dev
   xvfb xauth openbox libx11-dev libxtst-dev
   desktop-file-utils appstream dpkg-dev file
+  g++-mingw-w64-x86-64-posix googletest wine wine64 nsis unzip
 )
 
 missing=()

@@ -11,9 +11,6 @@ QColor FromBgr(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-std::vector<Shape> Shapes::*const kOutlineArrays[] = {&Shapes::Shape3, &Shapes::Shape4,
-                                                      &Shapes::Shape5, &Shapes::Shape6};
-
 }  // namespace
 
 BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
@@ -25,17 +22,7 @@ QRect BoardWidget::ToPixels(const TwipRect& rect) {
 }
 
 void BoardWidget::refresh() {
-    const auto changes = [this](std::vector<Shape> Shapes::*array) {
-        const auto& now = shapes_.*array;
-        auto& before = painted_.*array;
-        for (std::size_t i = 0; i < now.size(); ++i) {
-            if (now[i] == before[i]) continue;
-            update(ToPixels(now[i].rect));
-            before[i] = now[i];
-        }
-    };
-    changes(&Shapes::Shape2);
-    for (const auto array : kOutlineArrays) changes(array);
+    UpdateShown(shapes_, painted_, [this](const TwipRect& rect) { update(ToPixels(rect)); });
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {

@@ -35,6 +35,27 @@ struct Shapes {
     bool operator==(const Shapes&) const = default;
 };
 
+// The four outline arrays, in the order they are stacked over the cell squares.
+inline constexpr std::vector<Shape> Shapes::*kOutlineArrays[] = {&Shapes::Shape3, &Shapes::Shape4,
+                                                                 &Shapes::Shape5, &Shapes::Shape6};
+
+// Brings `shown` (what a window last painted) in line with `shapes`, calling `changed` with the
+// rectangle of every element that differed, so that only those are painted again.
+template <typename Changed>
+void UpdateShown(const Shapes& shapes, Shapes& shown, Changed&& changed) {
+    const auto update = [&](std::vector<Shape> Shapes::*array) {
+        const auto& now = shapes.*array;
+        auto& before = shown.*array;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == before[i]) continue;
+            changed(now[i].rect);
+            before[i] = now[i];
+        }
+    };
+    update(&Shapes::Shape2);
+    for (const auto array : kOutlineArrays) update(array);
+}
+
 // The layout the window is created with: every element visible, Shape2 in its initial colours.
 Shapes CreateShapes();
 

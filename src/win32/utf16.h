@@ -1,0 +1,11 @@
+// The core's UTF-8 text as the wide-character API takes it.
+#pragma once
+
+#include <string>
+
+namespace quandrel {
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& utf16);
+
+}  // namespace quandrel
