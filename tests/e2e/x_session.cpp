@@ -125,8 +125,9 @@ XServer::~XServer() {
     Stop(xvfb_);
 }
 
-Program::Program(XServer& server, const std::string& path) : server_(server) {
-    pid_ = Spawn({path}, server.name(), -1, false);
+Program::Program(XServer& server, const std::vector<std::string>& command, bool quiet)
+    : server_(server) {
+    pid_ = Spawn(command, server.name(), -1, quiet);
     Display* d = server.display();
     const bool found = WaitFor([&] {
         for (const unsigned long w :

@@ -40,10 +40,12 @@ class XServer {
     Display* display_ = nullptr;
 };
 
-// One run of the program on a server.
+// One run of the program on a server: `command` is its path and arguments, such as
+// {"wine", "quandrel.exe"}. A quiet program's output goes nowhere: Wine's server outlives the
+// program and would hold the test's output open.
 class Program {
   public:
-    Program(XServer& server, const std::string& path);
+    Program(XServer& server, const std::vector<std::string>& command, bool quiet = false);
     ~Program();
 
     // The top-level window, once it is mapped and framed.

@@ -5,6 +5,8 @@
 //   quandrel-peek close   asks the window to close, as its close box does
 //
 // Each waits up to ten seconds for the window; exit status 1 when it does not appear.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -27,7 +29,9 @@ HWND FindGame() {
 std::wstring PanelText(HWND window) {
     const HWND text1 = FindWindowExW(window, nullptr, L"EDIT", nullptr);
     if (text1 == nullptr) return {};
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(text1)) + 1, L'\0');
+    // Messages, not GetWindowText, which does not ask a window of another process for its text.
+    std::wstring text(static_cast<std::size_t>(SendMessageW(text1, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                      L'\0');
     text.resize(static_cast<std::size_t>(
         SendMessageW(text1, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
     return text;
@@ -37,6 +41,7 @@ std::wstring PanelText(HWND window) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
+    _setmode(_fileno(stdout), _O_BINARY);  // the panel's "\r\n" as they stand
     const HWND window = FindGame();
     if (window == nullptr) {
         std::fputs("quandrel-peek: no game window\n", stderr);
