@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test: once in the default build and once
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Widget tests run offscreen; end-to-end
+# Installs what is missing, builds and runs every test, for every platform: the Windows build
+# (cross-built with MinGW-w64; its core tests, installer and zip under Wine), then the default
+# Linux build (its end-to-end tests on the Linux program and on the Windows one under Wine) and
+# the AddressSanitizer + UndefinedBehaviorSanitizer build. Widget tests run offscreen; end-to-end
 # tests start their own Xvfb with openbox.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-for preset in default asan; do
+for preset in windows default asan; do
   echo "== $preset build"
-  cmake --preset "$preset"
+  if [ "$preset" = default ]; then
+    cmake --preset default -DQUANDREL_WINDOWS_BUILD="$PWD/build/windows"
+  else
+    cmake --preset "$preset"
+  fi
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
