@@ -41,21 +41,6 @@ bool IsGoal(const Board& board) {
     return false;
 }
 
-std::optional<BlockPart> PartOf(Code code) {
-    // clang-format off
-    static constexpr std::array<BlockPart, 9> kParts{{
-        //  anchor       column row width height
-        {kSingle,     0, 0, 1, 1},
-        {kWideLeft,   0, 0, 2, 1}, {kWideLeft,   1, 0, 2, 1},
-        {kTallTop,    0, 0, 1, 2}, {kTallTop,    0, 1, 1, 2},
-        {kBigTopLeft, 0, 0, 2, 2}, {kBigTopLeft, 1, 0, 2, 2},
-        {kBigTopLeft, 0, 1, 2, 2}, {kBigTopLeft, 1, 1, 2, 2},
-    }};
-    // clang-format on
-    if (code < kSingle || code > kBigBottomRight) return std::nullopt;
-    return kParts[static_cast<std::size_t>(code - kSingle)];
-}
-
 std::optional<int> FirstBrokenCell(const Board& board) {
     // Every block cell must be claimed by an anchor that comes before it in index order. A
     // mismatch found ahead of the scan is remembered, so the lowest broken index is reported.

@@ -74,7 +74,20 @@ struct BlockPart {
 };
 
 // The part that piece code 1..9 names; nullopt for an empty cell or an unknown code.
-std::optional<BlockPart> PartOf(Code code);
+inline std::optional<BlockPart> PartOf(Code code) {
+    // clang-format off
+    static constexpr std::array<BlockPart, 9> kParts{{
+        //  anchor       column row width height
+        {kSingle,     0, 0, 1, 1},
+        {kWideLeft,   0, 0, 2, 1}, {kWideLeft,   1, 0, 2, 1},
+        {kTallTop,    0, 0, 1, 2}, {kTallTop,    0, 1, 1, 2},
+        {kBigTopLeft, 0, 0, 2, 2}, {kBigTopLeft, 1, 0, 2, 2},
+        {kBigTopLeft, 0, 1, 2, 2}, {kBigTopLeft, 1, 1, 2, 2},
+    }};
+    // clang-format on
+    if (code < kSingle || code > kBigBottomRight) return std::nullopt;
+    return kParts[static_cast<std::size_t>(code - kSingle)];
+}
 
 // The first cell index that breaks the board's rules: an unknown code, a block cut in two, or a
 // block cell without its anchor. nullopt for a consistent board.

@@ -53,50 +53,115 @@ class KeySet {
 struct Node {
     Board board;
     std::int32_t parent;
-    Move move;
+    Move move;  // the step, or for a drag the grabbed cell
 };
 
-// Breadth-first from `start`; stops at the first goal when `stopAtGoal`. Returns the index of
-// the goal node, or -1.
-std::int32_t Search(const Board& start, bool stopAtGoal, std::vector<Node>& nodes) {
+// Breadth-first from `start` in `metric`; stops at the first goal when `goal` is given. Returns
+// the index of the goal node, or -1.
+std::int32_t Search(const Board& start, Metric metric, std::optional<Goal> goal,
+                    std::vector<Node>& nodes) {
     KeySet seen;
     nodes.clear();
     nodes.reserve(1 << 15);
     nodes.push_back({start, -1, {}});
     seen.Insert(Key(start));
-    if (stopAtGoal && IsGoal(start)) return 0;
+    if (goal && IsGoal(start, *goal)) return 0;
     for (std::size_t head = 0; head < nodes.size(); ++head) {
         const Board board = nodes[head].board;
         std::int32_t found = -1;
-        ForEachMove(board, [&](const Move& move, const Board& next) {
+        const auto reach = [&](const Move& move, const Board& next) {
             if (found >= 0 || !seen.Insert(Key(next))) return;
             nodes.push_back({next, static_cast<std::int32_t>(head), move});
-            if (stopAtGoal && IsGoal(next)) found = static_cast<std::int32_t>(nodes.size() - 1);
-        });
+            if (goal && IsGoal(next, *goal)) found = static_cast<std::int32_t>(nodes.size() - 1);
+        };
+        if (metric == Metric::Steps) {
+            ForEachMove(board, reach);
+        } else {
+            ForEachDrag(board, [&](int grab, const Board& next) {
+                const auto x = static_cast<std::int16_t>(grab % kColumns);
+                const auto y = static_cast<std::int16_t>(grab / kColumns);
+                reach({board.cells[static_cast<std::size_t>(grab)], x, y, 0, 0}, next);
+            });
+        }
         if (found >= 0) return found;
     }
     return -1;
 }
 
+// The nodes from the start to `goal`, the start left out.
+std::vector<const Node*> PathTo(const std::vector<Node>& nodes, std::int32_t goal) {
+    std::vector<const Node*> path;
+    for (std::int32_t at = goal; nodes[static_cast<std::size_t>(at)].parent >= 0;
+         at = nodes[static_cast<std::size_t>(at)].parent) {
+        path.push_back(&nodes[static_cast<std::size_t>(at)]);
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+}
+
+// The fewest steps of the block grabbed at (grab.X, grab.Y) that lead from `from` to `to`.
+Drag StepsOfDrag(const Board& from, const Move& grab, const Board& to) {
+    struct Reached {
+        Board board;
+        int parent;
+        Move step;
+    };
+    std::vector<Reached> reached{{from, -1, {}}};
+    std::uint32_t cells = 1u << (grab.Y * kColumns + grab.X);
+    std::vector<int> at{grab.Y * kColumns + grab.X};
+    for (std::size_t head = 0; head < reached.size() && reached.back().board != to; ++head) {
+        const Board here = reached[head].board;  // `reached` grows below
+        ForEachStepOf(here, at[head], cells, [&](const Move& step, const Board& next, int cell) {
+            if (reached.back().board == to) return;
+            cells |= 1u << cell;
+            reached.push_back({next, static_cast<int>(head), step});
+            at.push_back(cell);
+        });
+    }
+    Drag drag;
+    for (int i = static_cast<int>(reached.size()) - 1; reached[static_cast<std::size_t>(i)].parent >= 0;
+         i = reached[static_cast<std::size_t>(i)].parent) {
+        drag.steps.push_back(reached[static_cast<std::size_t>(i)].step);
+    }
+    std::reverse(drag.steps.begin(), drag.steps.end());
+    return drag;
+}
+
 }  // namespace
 
-std::size_t CountLayouts(const Board& start) {
+bool IsGoal(const Board& board, Goal goal) {
+    return goal == Goal::Edge ? IsGoal(board) : board(3, 1) == kBigTopLeft;
+}
+
+std::size_t CountLayouts(const Board& start, Metric metric) {
     std::vector<Node> nodes;
-    Search(start, false, nodes);
+    Search(start, metric, std::nullopt, nodes);
     return nodes.size();
 }
 
-std::optional<std::vector<Move>> ShortestSolution(const Board& start) {
+std::optional<std::vector<Move>> ShortestSolution(const Board& start, Goal goal) {
     std::vector<Node> nodes;
-    const std::int32_t goal = Search(start, true, nodes);
-    if (goal < 0) return std::nullopt;
+    const std::int32_t found = Search(start, Metric::Steps, goal, nodes);
+    if (found < 0) return std::nullopt;
     std::vector<Move> moves;
-    for (std::int32_t at = goal; nodes[static_cast<std::size_t>(at)].parent >= 0;
-         at = nodes[static_cast<std::size_t>(at)].parent) {
-        moves.push_back(nodes[static_cast<std::size_t>(at)].move);
-    }
-    std::reverse(moves.begin(), moves.end());
+    for (const Node* node : PathTo(nodes, found)) moves.push_back(node->move);
     return moves;
+}
+
+std::optional<std::vector<Drag>> ShortestSolution(const Board& start, Goal goal, Metric metric) {
+    std::vector<Node> nodes;
+    const std::int32_t found = Search(start, metric, goal, nodes);
+    if (found < 0) return std::nullopt;
+    std::vector<Drag> drags;
+    for (const Node* node : PathTo(nodes, found)) {
+        if (metric == Metric::Steps) {
+            drags.push_back({{node->move}});
+        } else {
+            drags.push_back(StepsOfDrag(nodes[static_cast<std::size_t>(node->parent)].board,
+                                        node->move, node->board));
+        }
+    }
+    return drags;
 }
 
 }  // namespace quandrel

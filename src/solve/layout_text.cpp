@@ -19,6 +19,11 @@ const char* KindName(Code code) {
     }
 }
 
+std::string GrabbedAt(const Move& move) {
+    return std::string(KindName(move.code)) + " block, grabbed at (" + std::to_string(move.X) +
+           ", " + std::to_string(move.Y) + ")";
+}
+
 const char* DirectionName(const Move& move) {
     if (move.DirX > 0) return "right";
     if (move.DirX < 0) return "left";
@@ -38,11 +43,12 @@ std::variant<Board, LayoutError> ParseLayout(std::string_view text) {
     for (const char c : text) {
         if (kSeparators.find(c) != std::string_view::npos) continue;
         if (!std::isdigit(static_cast<unsigned char>(c))) {
-            const std::string shown = std::isprint(static_cast<unsigned char>(c))
-                                          ? std::string(1, c)
-                                          : "\\x" + std::to_string(static_cast<unsigned char>(c));
-            return LayoutError{"unknown piece code '" + shown + "' at " + CellName(count) +
-                               "; codes are the digits 0 to 9"};
+            if (count >= kCells) {
+                return LayoutError{"too many codes: a layout has 20 piece codes, and '" +
+                                   Escaped({&c, 1}) + "' comes after the 20th"};
+            }
+            return LayoutError{"unknown piece code '" + Escaped({&c, 1}) + "' at " +
+                               CellName(count) + "; codes are the digits 0 to 9"};
         }
         if (count < kCells)
             board.cells[static_cast<std::size_t>(count)] = static_cast<Code>(c - '0');
@@ -63,9 +69,27 @@ std::variant<Board, LayoutError> ParseLayout(std::string_view text) {
     return board;
 }
 
-std::string DescribeMove(const Move& move) {
-    return std::string(KindName(move.code)) + " block, grabbed at (" + std::to_string(move.X) +
-           ", " + std::to_string(move.Y) + "), " + DirectionName(move);
+std::string DescribeMove(const Move& move) { return GrabbedAt(move) + ", " + DirectionName(move); }
+
+std::string DescribeDrag(const Drag& drag) {
+    std::string text = GrabbedAt(drag.steps.front()) + ":";
+    for (const Move& step : drag.steps) text += std::string(" ") + DirectionName(step) + ",";
+    text.pop_back();
+    return text;
+}
+
+std::string Escaped(std::string_view text) {
+    constexpr const char* kHex = "0123456789abcdef";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isprint(byte)) {
+            shown += c;
+        } else {
+            shown += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        }
+    }
+    return shown;
 }
 
 std::string FormatBoard(const Board& board) {

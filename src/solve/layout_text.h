@@ -25,6 +25,12 @@ std::string CellName(int index);
 // "single block, grabbed at (4, 2), down"
 std::string DescribeMove(const Move& move);
 
+// "wide block, grabbed at (2, 0): right, down"
+std::string DescribeDrag(const Drag& drag);
+
+// `text` with every byte that cannot be shown as itself written as \x and two hex digits.
+std::string Escaped(std::string_view text);
+
 // Four lines of five codes separated by blanks.
 std::string FormatBoard(const Board& board);
 

@@ -52,6 +52,8 @@ TEST(Reachable, CountMatchesAnIndependentSearch) {
     std::cout << "reachable layouts: " << count << "\n";
     EXPECT_EQ(count, Layouts().size());
     EXPECT_EQ(count, testing::SearchByRectangles(InitialLayout()).layouts);
+    // Every drag is a run of steps and every step a drag: both reach the same layouts.
+    EXPECT_EQ(CountLayouts(InitialLayout(), Metric::Drags), count);
 }
 
 TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
