@@ -13,13 +13,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "qt/frm_quandrel.h"
+#include "startup_figures.h"
 
 namespace {
 
@@ -70,10 +70,7 @@ int RunOnce(int argc, char** argv, bool game) {
     return app.exec();
 }
 
-struct Sample {
-    double milliseconds;
-    long peakKiB;
-};
+using Sample = quandrel::bench::StartUpSample;
 
 // Starts this program in `mode` and times it until it reports its first paint.
 Sample Measure(const char* self, const char* mode) {
@@ -96,36 +93,15 @@ Sample Measure(const char* self, const char* mode) {
     waitpid(pid, nullptr, 0);
     long kib = 0;
     std::sscanf(line.c_str(), "painted %ld", &kib);
-    return {std::chrono::duration<double, std::milli>(painted - start).count(), kib};
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return {std::chrono::duration<double, std::milli>(painted - start).count(),
+            static_cast<double>(kib)};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc > 1) return RunOnce(argc, argv, std::string(argv[1]) == "game");
-    constexpr int kRuns = 15;
-    std::vector<double> time[2], memory[2];
-    for (int i = 0; i < kRuns; ++i) {
-        for (int kind = 0; kind < 2; ++kind) {
-            const Sample s = Measure(argv[0], kind == 0 ? "game" : "minimal");
-            time[kind].push_back(s.milliseconds);
-            memory[kind].push_back(static_cast<double>(s.peakKiB));
-        }
-    }
-    const double gameTime = Median(time[0]), minimalTime = Median(time[1]);
-    const double gameMemory = Median(memory[0]), minimalMemory = Median(memory[1]);
-    std::printf(
-        "start-up to first paint (median of %d): game %.1f ms, minimal window %.1f ms, "
-        "ratio %.3f (goal <= 1.10)\n",
-        kRuns, gameTime, minimalTime, gameTime / minimalTime);
-    std::printf(
-        "peak memory (median of %d): game %.0f KiB, minimal window %.0f KiB, "
-        "ratio %.3f (goal <= 1.10)\n",
-        kRuns, gameMemory, minimalMemory, gameMemory / minimalMemory);
+    quandrel::bench::CompareStartUps(
+        "", "peak memory", [&](bool game) { return Measure(argv[0], game ? "game" : "minimal"); });
     return 0;
 }

@@ -7,12 +7,12 @@
 #include <windows.h>
 #include <psapi.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "frm_quandrel.h"
+#include "startup_figures.h"
 
 namespace {
 
@@ -65,10 +65,7 @@ int RunOnce(HINSTANCE instance, bool game) {
     return ReportFirstPaint(ShowMinimal(instance));
 }
 
-struct Sample {
-    double milliseconds;
-    double peakKiB;
-};
+using Sample = quandrel::bench::StartUpSample;
 
 // Starts this program in `mode` and times it until it reports its first paint.
 Sample Measure(const wchar_t* mode) {
@@ -106,11 +103,6 @@ Sample Measure(const wchar_t* mode) {
             kib};
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // The size of the game's program, beside this one's build folder.
 long long GameSize() {
     wchar_t path[MAX_PATH];
@@ -127,25 +119,9 @@ long long GameSize() {
 int wmain(int argc, wchar_t** argv) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     if (argc > 1) return RunOnce(instance, std::wstring(argv[1]) == L"game");
-    constexpr int kRuns = 15;
-    std::vector<double> time[2], memory[2];
-    for (int i = 0; i < kRuns; ++i) {
-        for (int kind = 0; kind < 2; ++kind) {
-            const Sample s = Measure(kind == 0 ? L"game" : L"minimal");
-            time[kind].push_back(s.milliseconds);
-            memory[kind].push_back(s.peakKiB);
-        }
-    }
-    const double gameTime = Median(time[0]), minimalTime = Median(time[1]);
-    const double gameMemory = Median(memory[0]), minimalMemory = Median(memory[1]);
-    std::printf(
-        "start-up to first paint under Wine (median of %d): game %.1f ms, minimal window %.1f ms, "
-        "ratio %.3f (goal <= 1.10)\n",
-        kRuns, gameTime, minimalTime, gameTime / minimalTime);
-    std::printf(
-        "peak working set (median of %d): game %.0f KiB, minimal window %.0f KiB, "
-        "ratio %.3f (goal <= 1.10)\n",
-        kRuns, gameMemory, minimalMemory, gameMemory / minimalMemory);
+    quandrel::bench::CompareStartUps(" under Wine", "peak working set", [](bool game) {
+        return Measure(game ? L"game" : L"minimal");
+    });
     std::printf("quandrel.exe: %lld bytes (goal: under 1 MB)\n", GameSize());
     return 0;
 }
