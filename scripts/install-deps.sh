@@ -10,6 +10,7 @@ packages=(
   xvfb xauth openbox libx11-dev libxtst-dev
   desktop-file-utils appstream dpkg-dev file
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis unzip
+  lintian man-db
 )
 
 missing=()

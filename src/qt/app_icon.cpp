@@ -7,7 +7,7 @@
 namespace quandrel {
 
 QIcon AppIcon() {
-    QSvgRenderer renderer(QStringLiteral(":/icons/org.quandrel.Quandrel.svg"));
+    QSvgRenderer renderer(QStringLiteral(":/icons/org.quandrel.quandrel.svg"));
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         QPixmap pixmap(size, size);
