@@ -200,25 +200,25 @@ std::int32_t Search(const Board& start, Metric metric, std::optional<Goal> goal,
     for (std::size_t head = 0; head < nodes.size(); ++head) {
         const Board board = nodes[head].board;
         std::int32_t found = -1;
-        const auto reach = [&](const Move& move, const Board& next) {
-            if (found >= 0 || !seen.Insert(Key(next))) return;
-            nodes.push_back({next, static_cast<std::int32_t>(head), move});
-            if (goal && IsGoal(next, *goal)) found = static_cast<std::int32_t>(nodes.size() - 1);
+        // Adds the layout of `key`, made by `next()`, unless it was reached before.
+        const auto reach = [&](std::uint64_t key, const Move& move, auto&& next) {
+            if (found >= 0 || !seen.Insert(key)) return;
+            nodes.push_back({next(), static_cast<std::int32_t>(head), move});
+            if (goal && IsGoal(nodes.back().board, *goal)) {
+                found = static_cast<std::int32_t>(nodes.size() - 1);
+            }
         };
         if (metric == Metric::Steps) {
-            ForEachMove(board, reach);
+            ForEachMove(board, [&](const Move& move, const Board& next) {
+                reach(Key(next), move, [&] { return next; });
+            });
         } else {
             ForEachDrag(board, Key(board), [&](int grab, const BlockPart& part, int from, int to,
                                                std::uint64_t key) {
-                if (found >= 0 || !seen.Insert(key)) return;
                 const Move grabbed{board.cells[static_cast<std::size_t>(grab)],
                                    static_cast<std::int16_t>(grab % kColumns),
                                    static_cast<std::int16_t>(grab / kColumns), 0, 0};
-                nodes.push_back({MovedBoard(board, part, from, to), static_cast<std::int32_t>(head),
-                                 grabbed});
-                if (goal && IsGoal(nodes.back().board, *goal)) {
-                    found = static_cast<std::int32_t>(nodes.size() - 1);
-                }
+                reach(key, grabbed, [&] { return MovedBoard(board, part, from, to); });
             });
         }
         if (found >= 0) return found;
@@ -241,25 +241,26 @@ std::vector<const Node*> PathTo(const std::vector<Node>& nodes, std::int32_t goa
 Drag StepsOfDrag(const Board& from, const Move& grab, const Board& to) {
     struct Reached {
         Board board;
+        int cell;  // where the grabbed cell stands
         int parent;
         Move step;
     };
-    std::vector<Reached> reached{{from, -1, {}}};
-    std::uint32_t cells = 1u << (grab.Y * kColumns + grab.X);
-    std::vector<int> at{grab.Y * kColumns + grab.X};
+    const int start = grab.Y * kColumns + grab.X;
+    std::vector<Reached> reached{{from, start, -1, {}}};
+    std::uint32_t cells = 1u << start;
     for (std::size_t head = 0; head < reached.size() && reached.back().board != to; ++head) {
-        const Board here = reached[head].board;  // `reached` grows below
-        ForEachStepOf(here, at[head], cells, [&](const Move& step, const Board& next, int cell) {
+        const Reached here = reached[head];  // `reached` grows below
+        ForEachStepOf(here.board, here.cell, cells, [&](const Move& step, const Board& next,
+                                                        int cell) {
             if (reached.back().board == to) return;
             cells |= 1u << cell;
-            reached.push_back({next, static_cast<int>(head), step});
-            at.push_back(cell);
+            reached.push_back({next, cell, static_cast<int>(head), step});
         });
     }
     Drag drag;
-    for (int i = static_cast<int>(reached.size()) - 1; reached[static_cast<std::size_t>(i)].parent >= 0;
-         i = reached[static_cast<std::size_t>(i)].parent) {
-        drag.steps.push_back(reached[static_cast<std::size_t>(i)].step);
+    for (const Reached* at = &reached.back(); at->parent >= 0;
+         at = &reached[static_cast<std::size_t>(at->parent)]) {
+        drag.steps.push_back(at->step);
     }
     std::reverse(drag.steps.begin(), drag.steps.end());
     return drag;
@@ -277,9 +278,9 @@ std::size_t CountLayouts(const Board& start, Metric metric) {
     return nodes.size();
 }
 
-std::optional<std::vector<Move>> ShortestSolution(const Board& start, Goal goal) {
+std::optional<std::vector<Move>> ShortestSolution(const Board& start) {
     std::vector<Node> nodes;
-    const std::int32_t found = Search(start, Metric::Steps, goal, nodes);
+    const std::int32_t found = Search(start, Metric::Steps, Goal::Edge, nodes);
     if (found < 0) return std::nullopt;
     std::vector<Move> moves;
     for (const Node* node : PathTo(nodes, found)) moves.push_back(node->move);

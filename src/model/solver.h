@@ -48,7 +48,7 @@ std::size_t CountLayouts(const Board& start, Metric metric = Metric::Steps);
 
 // A shortest sequence of steps that brings the big block into columns 3 and 4, or nullopt when
 // no sequence does. Empty when `start` is already a goal.
-std::optional<std::vector<Move>> ShortestSolution(const Board& start, Goal goal = Goal::Edge);
+std::optional<std::vector<Move>> ShortestSolution(const Board& start);
 
 // A shortest solution in `metric`: in steps, one drag per step.
 std::optional<std::vector<Drag>> ShortestSolution(const Board& start, Goal goal, Metric metric);

@@ -97,12 +97,12 @@ std::optional<int> ReadArguments(int argc, char** argv, Options& options) {
             options.metric = quandrel::Metric::Steps;
             continue;
         }
-        const bool last = i + 1 == argc;
-        if (arg == "--goal" || arg == "--from") {
-            if (last) return Fail(std::string(arg) + " needs a value; see quandrel-solve --help");
+        const bool valueFollows = arg == "--goal" || arg == "--from";
+        if (valueFollows && i + 1 == argc) {
+            return Fail(std::string(arg) + " needs a value; see quandrel-solve --help");
         }
         std::string_view value;
-        if (arg == "--goal" || arg == "--from") {
+        if (valueFollows) {
             value = argv[++i];
         } else if (arg.starts_with("--goal=") || arg.starts_with("--from=")) {
             value = arg.substr(7);

@@ -80,6 +80,15 @@ class EndToEnd : public ::testing::Test {
         return {board.x + static_cast<int>((148 * column + 74) * 6.771435 / 15),
                 board.y + static_cast<int>((126 * row + 63) * 7.95 / 15)};
     }
+    // Presses on one drag-grid cell, moves into another and releases there.
+    void DragBetween(int fromColumn, int fromRow, int toColumn, int toRow) {
+        const auto [fx, fy] = DragCell(fromColumn, fromRow);
+        const auto [tx, ty] = DragCell(toColumn, toRow);
+        MoveMouse(display(), fx, fy);
+        Button(display(), 1, true);
+        MoveMouse(display(), tx, ty);
+        Button(display(), 1, false);
+    }
     Rgb CellColour(int column, int row) {
         const auto [x, y] = DrawnCell(column, row);
         return PixelAt(display(), x, y);
@@ -234,12 +243,7 @@ TEST_F(EndToEnd, DragsASingleBlockIntoAnEmptyCellAndBackInOnePress) {
 
 TEST_F(EndToEnd, PanelShowsTheTraceOfADrag) {
     if (!UnderWine()) GTEST_SKIP() << "reads the Windows build's panel through its EDIT control";
-    const auto [fx, fy] = DragCell(3, 1);
-    const auto [tx, ty] = DragCell(4, 1);
-    MoveMouse(display(), fx, fy);
-    Button(display(), 1, true);
-    MoveMouse(display(), tx, ty);
-    Button(display(), 1, false);
+    DragBetween(3, 1, 4, 1);
     EXPECT_TRUE(WaitFor([&] { return CellColour(4, 1) == kBlue; }));
     EXPECT_EQ(Peek("text"), "move ther");
 }
@@ -274,12 +278,7 @@ TEST_F(EndToEnd, ObjectShowsTheGoalWhileItsBoxIsUp) {
 }
 
 TEST_F(EndToEnd, ResetRestoresBoardAndFrameAfterMoveAndResize) {
-    const auto [fx, fy] = DragCell(4, 0);
-    const auto [tx, ty] = DragCell(4, 1);
-    MoveMouse(display(), fx, fy);
-    Button(display(), 1, true);
-    MoveMouse(display(), tx, ty);
-    Button(display(), 1, false);
+    DragBetween(4, 0, 4, 1);
     ASSERT_TRUE(WaitFor([&] { return CellColour(4, 0) == kBlack; }));
 
     XMoveResizeWindow(display(), program().window(), 150, 120, 480, 420);
