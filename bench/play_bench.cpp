@@ -17,7 +17,7 @@ using Clock = std::chrono::steady_clock;
 
 class NullWindow : public quandrel::Window {
   public:
-    int messageBox(const std::string&, int, const std::string&) override { return 1; }
+    void openBox(const std::string&, int, const std::string&) override {}
     void setOuterGeometry(int, int, int, int) override {}
     void endProgram() override {}
 };

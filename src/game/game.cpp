@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include <utility>
+
 #include "game/prompts.h"
+#include "game/traces.h"
 #include "input/drag_grid.h"
 #include "model/moves.h"
-#include "model/number_text.h"
 
 namespace quandrel {
 namespace {
@@ -27,16 +29,73 @@ constexpr std::array<MoveProcedure, 9> kMoveProcedures{
     &Game::MoveBig,    &Game::MoveBig2, &Game::MoveBig3,  &Game::MoveBig4,
 };
 
+using CommandHandler = void (Game::*)();
+
+// The handler of each menu command, by Command.
+constexpr CommandHandler kCommandHandlers[] = {
+    nullptr,          &Game::mnuReset_Click,    &Game::mnuHelpAbout_Click,
+    &Game::mnuObject_Click, &Game::mnuHelpSolv_Click, &Game::mnuQuit_Click,
+};
+
 }  // namespace
 
 Game::Game(Window& window) : window_(window) {}
+
+// Input from the front end ------------------------------------------------------------------------
+
+void Game::Mouse(const MouseInput& input) {
+    if (!Accepting()) return;
+    const float x = ToMouseX(input.x, input.scale);
+    const float y = ToMouseY(input.y, input.scale);
+    switch (input.action) {
+        case MouseAction::Press: Form_MouseDown(input.button, input.shift, x, y); break;
+        case MouseAction::Move: Form_MouseMove(input.buttons, input.shift, x, y); break;
+        case MouseAction::Release: Form_MouseUp(input.button, input.shift, x, y); break;
+    }
+}
+
+bool Game::Key(KeyTarget target, int typed, bool control) {
+    const int code = KeyAscii(typed, control);
+    if (!Accepting() || code < 0) return ending_;
+    const auto key = static_cast<std::int16_t>(code);
+    target == KeyTarget::Form ? Form_KeyPress(key) : Text1_KeyPress(key);
+    return ending_;
+}
+
+void Game::Menu(Command command) {
+    const CommandHandler handler = kCommandHandlers[static_cast<std::size_t>(command)];
+    if (Accepting() && handler != nullptr) (this->*handler)();
+}
+
+void Game::BoxClosed(int result) {
+    switch (std::exchange(box_, Box::None)) {
+        case Box::None: return;
+        case Box::Object:
+            // The player's board comes back however the box was closed.
+            board = saved_;
+            DrawBoard();
+            return;
+        case Box::Other:
+            if (result == kOk) DrawBoard();
+            return;
+    }
+}
+
+ScreenUpdate Game::TakeUpdate(double scale) {
+    ScreenUpdate update;
+    UpdateShown(shapes, shown_,
+                [&](const TwipRect& rect) { update.repaint.push_back(ToPixels(rect, scale)); });
+    update.writeText1 = std::exchange(text1Written_, false);
+    return update;
+}
 
 // Start-up ---------------------------------------------------------------------------------------
 
 void Game::Form_Load() {
     LoadColors(color);
     board = InitialLayout();
-    window_.setOuterGeometry(200, 200, 5430, 4950);
+    window_.setOuterGeometry(kStartBounds.left, kStartBounds.top, kStartBounds.width,
+                             kStartBounds.height);
     DrawBoard();
 }
 
@@ -51,8 +110,7 @@ void Game::DumpBoard() {
         const Code code = board(c, r);
         const double value = color[static_cast<std::size_t>(code)];
         shapes.Shape2[static_cast<std::size_t>(i)].fillColor = ShapeColor(value);
-        Text1 =
-            "i=" + NumberText(i) + " " + CellText(c, r, code) + "\r\n color=" + NumberText(value);
+        Write("i=" + NumberText(i) + " " + CellText(c, r, code) + "\r\n color=" + NumberText(value));
     }
     shapes.Shape2[1].fillColor = ShapeColor(color[kMarkerColor]);
 }
@@ -66,10 +124,9 @@ bool Game::MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t Dir
 }
 
 bool Game::Move(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) {
-    const MoveRule& rule = RuleFor(code);
-    Text1 = MoveTrace(rule, X, Y, DirX, DirY);
-    if (!ApplyMove(board, rule, X, Y, DirX, DirY)) return false;
-    if (rule.movedText != nullptr) Text1 = rule.movedText;
+    Write(MoveTrace(code, X, Y, DirX, DirY));
+    if (!ApplyMove(board, RuleFor(code), X, Y, DirX, DirY)) return false;
+    if (const char* moved = MovedText(code)) Write(moved);
     DrawBoard();
     return true;
 }
@@ -107,7 +164,7 @@ void Game::Form_MouseMove(std::int16_t Button, std::int16_t, float mouseisX, flo
     std::int16_t DirX = 0;
     std::int16_t DirY = 0;
     FindDirection(dc, dr, pc, pr, DirX, DirY);
-    Text1 = "movemouse, " + CellText(dc, dr, code);
+    Write("movemouse, " + CellText(dc, dr, code));
     if (MoveBlock(code, dc, dr, DirX, DirY)) {
         dragX = Round16(mouseisX);
         dragY = Round16(mouseisY);
@@ -122,45 +179,54 @@ void Game::ShowCell() {
     const std::int16_t c = AnchorColumn(dragX);
     const std::int16_t r = AnchorRow(dragY);
     if (!IsOnBoard(c, r, 0, 0)) return;  // an anchor off the board reports nothing
-    Text1 = CellText(c, r, board(c, r));
+    Write(CellText(c, r, board(c, r)));
+}
+
+void Game::Write(std::string text) {
+    Text1 = std::move(text);
+    text1Written_ = true;
 }
 
 // Keys -------------------------------------------------------------------------------------------
 
 void Game::Form_KeyPress(std::int16_t KeyAscii) {
     if (IsEndKey(KeyAscii)) {
-        window_.endProgram();
+        EndProgram();
         return;
     }
     if (KeyAscii == kDumpKey) DumpBoard();
 }
 
 void Game::Text1_KeyPress(std::int16_t KeyAscii) {
-    if (IsEndKey(KeyAscii)) window_.endProgram();
+    if (IsEndKey(KeyAscii)) EndProgram();
+}
+
+void Game::EndProgram() {
+    ending_ = true;
+    window_.endProgram();
 }
 
 // Menu commands ----------------------------------------------------------------------------------
 
 void Game::mnuReset_Click() { Form_Load(); }
 
-void Game::mnuQuit_Click() { window_.endProgram(); }
+void Game::mnuQuit_Click() { EndProgram(); }
 
+// Each box finishes its command in BoxClosed.
 void Game::mnuObject_Click() {
-    const Board saved = board;
+    saved_ = board;
     board = GoalLayout();
     DrawBoard();
-    // The player's board comes back however the box was closed.
-    window_.messageBox(kObjectPrompt, kOkOnly, kObjectTitle);
-    board = saved;
-    DrawBoard();
+    OpenBox(Box::Object, kObjectPrompt, kObjectTitle);
 }
 
-void Game::mnuHelpSolv_Click() { ShowBoxThenRedraw(kSolutionPrompt, kSolutionTitle); }
+void Game::mnuHelpSolv_Click() { OpenBox(Box::Other, kSolutionPrompt, kSolutionTitle); }
 
-void Game::mnuHelpAbout_Click() { ShowBoxThenRedraw(kAboutPrompt, kAboutTitle); }
+void Game::mnuHelpAbout_Click() { OpenBox(Box::Other, kAboutPrompt, kAboutTitle); }
 
-void Game::ShowBoxThenRedraw(const std::string& prompt, const std::string& title) {
-    if (window_.messageBox(prompt, kOkOnly, title) == kOk) DrawBoard();
+void Game::OpenBox(Box box, const char* prompt, const char* title) {
+    box_ = box;
+    window_.openBox(prompt, kOkOnly, title);
 }
 
 }  // namespace quandrel

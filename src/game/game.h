@@ -1,17 +1,30 @@
 // The main window's game, free of any toolkit: its state, handlers and procedures.
 //
-// A front end creates one Game, forwards its window's events to the handlers and, once each
-// handler has returned (and before a modal box opens), shows `shapes` and `Text1`.
+// A front end creates one Game and forwards its window's input through Mouse, Key, Menu and
+// BoxClosed, which drop everything while a box is open or once the program is ending. After each
+// of them it calls TakeUpdate and repaints and writes what that names.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "game/form_layout.h"
 #include "game/window.h"
+#include "input/platform_input.h"
 #include "model/board.h"
+#include "view/paint.h"
 #include "view/shapes.h"
 
 namespace quandrel {
+
+enum class KeyTarget { Form, Text1 };
+
+// What the front end must bring to the screen.
+struct ScreenUpdate {
+    std::vector<PixelRect> repaint;  // areas whose shapes changed, in device pixels
+    bool writeText1 = false;         // the game wrote the panel: replace its whole text
+};
 
 class Game {
   public:
@@ -24,6 +37,19 @@ class Game {
     Board board{};
     Shapes shapes = CreateShapes();
     std::string Text1;  // the trace panel's whole text; lines are separated by "\r\n"
+
+    // Input from the front end. Key returns true when the key must not go on to the control
+    // (the program is ending).
+    void Mouse(const MouseInput& input);
+    bool Key(KeyTarget target, int typed, bool control);
+    void Menu(Command command);
+    void BoxClosed(int result);
+
+    bool boxOpen() const { return box_ != Box::None; }
+    bool ending() const { return ending_; }
+
+    // The shapes that changed and whether the panel was written since the last call.
+    ScreenUpdate TakeUpdate(double scale);
 
     // Start-up and Reset.
     void Form_Load();
@@ -61,14 +87,24 @@ class Game {
     void mnuHelpAbout_Click();
 
   private:
+    enum class Box { None, Object, Other };
+
     // Calls the move procedure for `code`; false for a code that has none.
     bool MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
     // What every move procedure does, by the rule for the code it is named after.
     bool Move(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
-    // Shows a style-0 box and redraws the board once it is closed with OK.
-    void ShowBoxThenRedraw(const std::string& prompt, const std::string& title);
+    // Replaces the panel's whole text.
+    void Write(std::string text);
+    void OpenBox(Box box, const char* prompt, const char* title);
+    void EndProgram();
+    bool Accepting() const { return !ending_ && box_ == Box::None; }
 
     Window& window_;
+    Box box_ = Box::None;
+    Board saved_{};  // the player's board while the Object box shows the goal
+    bool ending_ = false;
+    bool text1Written_ = false;
+    Shapes shown_ = shapes;  // the shapes as last reported by TakeUpdate
 };
 
 }  // namespace quandrel

@@ -3,9 +3,6 @@
 
 namespace quandrel {
 
-inline constexpr int kOkOnly = 0;  // one OK button, no icon, modal
-inline constexpr int kOk = 1;      // code of the OK button
-
 inline constexpr const char* kObjectTitle = "Object";
 // The two pieces of the sentence, joined by a blank.
 inline constexpr const char* kObjectPrompt =

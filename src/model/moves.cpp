@@ -3,27 +3,21 @@
 #include <array>
 #include <cassert>
 
-#include "model/number_text.h"
-
 namespace quandrel {
 namespace {
 
-constexpr const char* kBlank = "DirX= ";
-
-// clang-format off
+// The rules of MoveSingle .. MoveBig4: code and order of direction tests.
 constexpr std::array<MoveRule, 9> kRules{{
-    // MoveSingle .. MoveBig4: code, trace word, DirX label, text after a step, order of tests
-    {1, "you moved a sing",  kBlank,  "move ther", StepOrder::AsGiven},
-    {2, "you moved a wide",  kBlank,  nullptr,     StepOrder::HorizontalFirst},
-    {3, "you moved a wide2", kBlank,  nullptr,     StepOrder::HorizontalFirst},
-    {4, "you moved a tall",  kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {5, "you moved a tall2", "DirX=", nullptr,     StepOrder::VerticalFirst},
-    {6, "you moved a big",   kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {7, "you moved a big2",  kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {8, "you moved a big3",  kBlank,  nullptr,     StepOrder::VerticalFirst},
-    {9, "you moved a big4",  kBlank,  nullptr,     StepOrder::VerticalFirst},
+    {1, StepOrder::AsGiven},
+    {2, StepOrder::HorizontalFirst},
+    {3, StepOrder::HorizontalFirst},
+    {4, StepOrder::VerticalFirst},
+    {5, StepOrder::VerticalFirst},
+    {6, StepOrder::VerticalFirst},
+    {7, StepOrder::VerticalFirst},
+    {8, StepOrder::VerticalFirst},
+    {9, StepOrder::VerticalFirst},
 }};
-// clang-format on
 
 int Sign(int value) { return (value > 0) - (value < 0); }
 
@@ -58,17 +52,6 @@ struct Rect {
 const MoveRule& RuleFor(Code code) {
     assert(code >= kSingle && code <= kBigBottomRight);
     return kRules[static_cast<std::size_t>(code - kSingle)];
-}
-
-std::string MoveTrace(const MoveRule& rule, std::int16_t X, std::int16_t Y, std::int16_t DirX,
-                      std::int16_t DirY) {
-    std::string text = rule.traceWord;
-    text += "\r\nX = " + NumberText(X);
-    text += "\r\nY = " + NumberText(Y);
-    text += "\r\n";
-    text += rule.dirXLabel + NumberText(DirX);
-    text += "DirY=" + NumberText(DirY);
-    return text;
 }
 
 bool ApplyMove(Board& board, const MoveRule& rule, std::int16_t X, std::int16_t Y,

@@ -1,9 +1,7 @@
-// The rules of the nine move procedures, one per piece code: how a block steps one cell and what
-// it traces.
+// The rules of the nine move procedures, one per piece code: how a block steps one cell.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "model/board.h"
 
@@ -17,19 +15,12 @@ enum class StepOrder {
 };
 
 struct MoveRule {
-    Code code;              // piece code of the grabbed cell
-    const char* traceWord;  // first line of the move trace
-    const char* dirXLabel;  // "DirX= ", or "DirX=" in MoveTall2
-    const char* movedText;  // replaces the trace after a step, or nullptr
+    Code code;  // piece code of the grabbed cell
     StepOrder order;
 };
 
 // The rule for piece code 1..9.
 const MoveRule& RuleFor(Code code);
-
-// The text a procedure writes on entry, before it tests anything.
-std::string MoveTrace(const MoveRule& rule, std::int16_t X, std::int16_t Y, std::int16_t DirX,
-                      std::int16_t DirY);
 
 // The rule alone: moves the block grabbed at (X, Y) one cell and returns true, or returns false
 // and leaves the board untouched. (X, Y) must hold the rule's code on a consistent board.

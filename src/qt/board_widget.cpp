@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace quandrel {
 namespace {
@@ -11,40 +12,55 @@ QColor FromBgr(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-}  // namespace
-
-BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
-    : QWidget(parent), shapes_(shapes), painted_(shapes) {}
-
-QRect BoardWidget::ToPixels(const TwipRect& rect) {
-    return QRect(TwipsToPixels(rect.left), TwipsToPixels(rect.top), TwipsToPixels(rect.width),
-                 TwipsToPixels(rect.height));
+QRect ToQRect(const PixelRect& rect) {
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
-void BoardWidget::refresh() {
-    UpdateShown(shapes_, painted_, [this](const TwipRect& rect) { update(ToPixels(rect)); });
+// QPainter set up to draw in device pixels.
+class QtPainter : public Painter {
+  public:
+    QtPainter(QPainter& painter, QColor text) : painter_(painter) {
+        QPen pen(text, 1);
+        pen.setCosmetic(true);
+        painter_.setPen(pen);
+        painter_.setBrush(Qt::NoBrush);
+    }
+    void fillRect(PixelRect rect, std::uint32_t bgr) override {
+        painter_.fillRect(ToQRect(rect), FromBgr(bgr));
+    }
+    void outlineRect(PixelRect rect) override {
+        // A 1-pixel pen draws the rectangle's border inside its extent.
+        painter_.drawRect(ToQRect(rect).adjusted(0, 0, -1, -1));
+    }
+
+  private:
+    QPainter& painter_;
+};
+
+}  // namespace
+
+BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent) : QWidget(parent), shapes_(shapes) {}
+
+void BoardWidget::repaint(const PixelRect& rect) {
+    const double s = scale();
+    update(QRect(QPoint(static_cast<int>(std::floor(rect.left / s)),
+                        static_cast<int>(std::floor(rect.top / s))),
+                 QPoint(static_cast<int>(std::ceil(rect.right / s)) - 1,
+                        static_cast<int>(std::ceil(rect.bottom / s)) - 1)));
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
+    const double s = scale();
     const QRect dirty = event->rect();
-    for (const Shape& square : shapes_.Shape2) {
-        const QRect rect = ToPixels(square.rect);
-        if (square.visible && rect.intersects(dirty)) {
-            painter.fillRect(rect, FromBgr(square.fillColor));
-        }
-    }
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.setBrush(Qt::NoBrush);
-    for (const auto array : kOutlineArrays) {
-        for (const Shape& outline : shapes_.*array) {
-            const QRect rect = ToPixels(outline.rect);
-            // A 1-pixel pen draws the rectangle's border inside its extent.
-            if (outline.visible && rect.intersects(dirty)) {
-                painter.drawRect(rect.adjusted(0, 0, -1, -1));
-            }
-        }
-    }
+    QPainter painter(this);
+    painter.scale(1 / s, 1 / s);
+    QtPainter drawing(painter, palette().color(QPalette::WindowText));
+    PaintShapes(shapes_, s,
+                {static_cast<int>(std::floor(dirty.left() * s)),
+                 static_cast<int>(std::floor(dirty.top() * s)),
+                 static_cast<int>(std::ceil((dirty.right() + 1) * s)),
+                 static_cast<int>(std::ceil((dirty.bottom() + 1) * s))},
+                drawing);
 }
 
 }  // namespace quandrel

@@ -1,9 +1,9 @@
-// Paints the shape arrays: cell squares beneath, block outlines over them.
+// The client area: paints the game's shapes through QPainter, in device pixels.
 #pragma once
 
 #include <QWidget>
 
-#include "view/shapes.h"
+#include "view/paint.h"
 
 namespace quandrel {
 
@@ -11,18 +11,16 @@ class BoardWidget : public QWidget {
   public:
     BoardWidget(const Shapes& shapes, QWidget* parent = nullptr);
 
-    // Schedules a repaint of every element that differs from what was last painted.
-    void refresh();
-
-    // Twips to device-independent pixels.
-    static QRect ToPixels(const TwipRect& rect);
+    // Device pixels per logical pixel.
+    double scale() const { return devicePixelRatioF(); }
+    // Schedules a repaint of an area given in device pixels.
+    void repaint(const PixelRect& rect);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     const Shapes& shapes_;
-    Shapes painted_;
 };
 
 }  // namespace quandrel

@@ -5,19 +5,14 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QTextDocument>
-#include <limits>
 
-#include "game/prompts.h"
-#include "input/drag_grid.h"
 #include "qt/app_icon.h"
-#include "qt/key_ascii.h"
 #include "qt/panel_text.h"
 
 namespace quandrel {
 namespace {
 
-// Modifier bits as the mouse handlers take them: 1 Shift, 2 Ctrl, 4 Alt.
+// Modifier bits: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftBits(Qt::KeyboardModifiers modifiers) {
     return static_cast<std::int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
                                      ((modifiers & Qt::ControlModifier) ? 2 : 0) |
@@ -29,19 +24,41 @@ std::int16_t ButtonBits(Qt::MouseButtons buttons) {
     return static_cast<std::int16_t>(buttons.toInt() & 7);
 }
 
+MouseAction ActionOf(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseMove: return MouseAction::Move;
+        case QEvent::MouseButtonRelease: return MouseAction::Release;
+        default: return MouseAction::Press;  // a double click's second press is a press
+    }
+}
+
 bool IsMouse(QEvent::Type type) {
     return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
            type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
 }
 
-// A coordinate from Qt, clamped into the float range so that the conversion is defined.
-float ToFloat(double value) {
-    constexpr double kMax = std::numeric_limits<float>::max();
-    return static_cast<float>(value < -kMax ? -kMax : value > kMax ? kMax : value);
+bool ControlHeld(const QKeyEvent& event) {
+#ifdef Q_OS_MACOS
+    return event.modifiers() & Qt::MetaModifier;  // Qt reports the Control key as Meta on macOS
+#else
+    return event.modifiers() & Qt::ControlModifier;
+#endif
 }
 
-QString PanelText(const std::string& text) {
-    return QString::fromStdString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+// The character a key types; with Ctrl, the letter on the key.
+int Typed(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Escape) return 27;
+    if (ControlHeld(event) && key >= Qt::Key_A && key <= Qt::Key_Z) return 'a' + key - Qt::Key_A;
+    const QString text = event.text();
+    return text.size() == 1 ? text[0].unicode() : -1;
+}
+
+QString FromUtf8(const char* text) { return QString::fromUtf8(text); }
+
+QRect LogicalPixels(const TwipRect& rect) {
+    const PixelRect pixels = ToPixels(rect, 1.0);
+    return QRect(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
 }
 
 }  // namespace
@@ -50,109 +67,90 @@ frmQuandrel::frmQuandrel()
     : onEnd([] { QCoreApplication::exit(0); }),
       board_(new BoardWidget(game_.shapes, this)),
       text1_(new QPlainTextEdit(board_)) {
-    setWindowTitle(QStringLiteral(" Quandrel"));
+    setWindowTitle(FromUtf8(kCaption));
     setWindowIcon(AppIcon());
     createMenus();
     setCentralWidget(board_);
     board_->setFocusPolicy(Qt::ClickFocus);
     board_->installEventFilter(this);
-
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(TwipsToPixels(105), TwipsToPixels(5250), TwipsToPixels(3585),
-                        TwipsToPixels(2565));
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setFont(QFont(QStringLiteral("MS Sans Serif"), 12, QFont::Normal));
-    text1_->setFocusPolicy(Qt::ClickFocus);
-    // Mouse events the panel ignores are not the form's: they must not reach the board.
-    text1_->setAttribute(Qt::WA_NoMousePropagation);
-    text1_->installEventFilter(this);
-
+    createText1();
     game_.Form_Load();
     showState();
     board_->setFocus();
 }
 
 void frmQuandrel::createMenus() {
-    const auto command = [this](QMenu* menu, const char* name, const char* caption,
-                                void (Game::*click)()) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QString::fromUtf8(name));
+    QMenu* dropDown = nullptr;
+    for (const MenuEntry& entry : kMenus) {
+        const QString caption = FromUtf8(entry.caption);
+        QAction* action = nullptr;
+        if (entry.level == 0 && entry.command == Command::None) {
+            dropDown = menuBar()->addMenu(caption);
+            dropDown->setObjectName(FromUtf8(entry.name));
+            continue;
+        }
+        action = entry.level == 0 ? menuBar()->addAction(caption) : dropDown->addAction(caption);
+        action->setObjectName(FromUtf8(entry.name));
         action->setMenuRole(QAction::NoRole);  // stays where it is, also on macOS
-        connect(action, &QAction::triggered, this, [this, click] {
-            (game_.*click)();
+        connect(action, &QAction::triggered, this, [this, command = entry.command] {
+            game_.Menu(command);
             showState();
         });
-    };
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    command(mnuFile, "mnuReset", "&Reset", &Game::mnuReset_Click);
-
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    command(mnuHelp, "mnuHelpAbout", "&About Quandrel", &Game::mnuHelpAbout_Click);
-    command(mnuHelp, "mnuObject", "&Object", &Game::mnuObject_Click);
-    command(mnuHelp, "mnuHelpSolv", "&Solution", &Game::mnuHelpSolv_Click);
-
-    mnuQuit_ = menuBar()->addAction(QStringLiteral("&Quit"));
-    mnuQuit_->setObjectName(QStringLiteral("mnuQuit"));
-    mnuQuit_->setMenuRole(QAction::NoRole);
-    connect(mnuQuit_, &QAction::triggered, this, [this] { game_.mnuQuit_Click(); });
+        if (entry.command == Command::Quit) mnuQuit_ = action;
+    }
 }
 
-// Setting a text box's text costs tens of microseconds, so the panel rewrites only the lines
-// that changed, and only when the text did.
+void frmQuandrel::createText1() {
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(LogicalPixels(kText1Rect));
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setFont(QFont(FromUtf8(kText1Font.face), kText1Font.points,
+                          static_cast<QFont::Weight>(kText1Font.weight)));
+    text1_->setFocusPolicy(Qt::ClickFocus);
+    // Mouse events the panel ignores are not the form's: they must not reach the board.
+    text1_->setAttribute(Qt::WA_NoMousePropagation);
+    text1_->installEventFilter(this);
+}
+
 void frmQuandrel::showState() {
-    board_->refresh();
-    if (game_.Text1 == shownText_) return;
-    shownText_ = game_.Text1;
-    ReplaceText(*text1_->document(), PanelText(shownText_));
+    if (game_.ending()) return;
+    const ScreenUpdate update = game_.TakeUpdate(board_->scale());
+    for (const PixelRect& rect : update.repaint) board_->repaint(rect);
+    if (update.writeText1) {
+        QString text = QString::fromStdString(game_.Text1);
+        ReplaceText(*text1_->document(), text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
 }
 
-int frmQuandrel::messageBox(const std::string& prompt, int, const std::string& title) {
+void frmQuandrel::openBox(const std::string& prompt, int, const std::string& title) {
     showState();
     QString lines = QString::fromStdString(prompt);
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), lines, QMessageBox::Ok,
                     this);
     box.exec();
-    return kOk;  // the only button: Enter, Esc and the close box all mean OK
+    game_.BoxClosed(kOk);  // the only button: Enter, Esc and the close box all mean OK
 }
 
 void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
-    outerGeometry_.Set(QRect(TwipsToPixels(leftTwips), TwipsToPixels(topTwips),
-                             TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)));
+    outerGeometry_.Set(LogicalPixels({leftTwips, topTwips, widthTwips, heightTwips}));
 }
 
 void frmQuandrel::endProgram() {
-    if (ending_) return;
-    ending_ = true;
     hide();
     onEnd();
-}
-
-QPointF frmQuandrel::ToMouseScale(QPointF pixels) {
-    return QPointF(pixels.x() * kTwipsPerPixel / kTwipsPerUnitX,
-                   pixels.y() * kTwipsPerPixel / kTwipsPerUnitY);
 }
 
 bool frmQuandrel::forwardMouse(QEvent* event) {
     const QEvent::Type type = event->type();
     if (!IsMouse(type)) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPointF at = ToMouseScale(mouse->position());
-    const float x = ToFloat(at.x());
-    const float y = ToFloat(at.y());
-    const std::int16_t shift = ShiftBits(mouse->modifiers());
-    if (type == QEvent::MouseMove) {
-        game_.Form_MouseMove(ButtonBits(mouse->buttons()), shift, x, y);
-    } else if (type == QEvent::MouseButtonRelease) {
-        game_.Form_MouseUp(ButtonBits(mouse->button()), shift, x, y);
-    } else {
-        // The second press of a double click is a press like any other.
-        game_.Form_MouseDown(ButtonBits(mouse->button()), shift, x, y);
-    }
+    const double scale = board_->scale();
+    game_.Mouse({ActionOf(type), ButtonBits(mouse->button()), ButtonBits(mouse->buttons()),
+                 ShiftBits(mouse->modifiers()), mouse->position().x() * scale,
+                 mouse->position().y() * scale, scale});
     showState();
     return true;
 }
@@ -162,16 +160,12 @@ bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool frmQuandrel::forwardEvent(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (ending_ && (type == QEvent::KeyPress || IsMouse(type))) return true;  // nothing more runs
-    if (type == QEvent::KeyPress && (watched == board_ || watched == text1_)) {
-        const int code = KeyAscii(*static_cast<QKeyEvent*>(event));
-        if (code >= 0) {
-            const auto key = static_cast<std::int16_t>(code);
-            watched == board_ ? game_.Form_KeyPress(key) : game_.Text1_KeyPress(key);
-            showState();
-        }
-        return ending_;  // an end key is not also handled by the panel (Ctrl+C does not copy)
+    if (event->type() == QEvent::KeyPress && (watched == board_ || watched == text1_)) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        const bool swallowed = game_.Key(watched == board_ ? KeyTarget::Form : KeyTarget::Text1,
+                                         Typed(key), ControlHeld(key));
+        showState();
+        return swallowed;  // an end key is not also handled by the panel (Ctrl+C does not copy)
     }
     return watched == board_ && forwardMouse(event);
 }

@@ -9,7 +9,6 @@
 #include "qt/outer_geometry.h"
 
 class QAction;
-class QMenu;
 class QPlainTextEdit;
 
 namespace quandrel {
@@ -27,21 +26,19 @@ class frmQuandrel : public QMainWindow, public Window {
     std::function<void()> onEnd;
 
     // Window
-    int messageBox(const std::string& prompt, int flags, const std::string& title) override;
+    void openBox(const std::string& prompt, int flags, const std::string& title) override;
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override;
     void endProgram() override;
-
-    // Mouse positions in the client area, pixels to the window's mouse scale.
-    static QPointF ToMouseScale(QPointF pixels);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createMenus();
+    void createText1();
     bool forwardEvent(QObject* watched, QEvent* event);
     bool forwardMouse(QEvent* event);
-    // Shows the game's shapes and panel text, updating only what differs from what is shown.
+    // Repaints the shapes that changed and writes the panel if the game wrote it.
     void showState();
 
     Game game_{*this};
@@ -49,8 +46,6 @@ class frmQuandrel : public QMainWindow, public Window {
     QPlainTextEdit* text1_;
     QAction* mnuQuit_ = nullptr;
     OuterGeometry outerGeometry_{*this};
-    bool ending_ = false;
-    std::string shownText_;
 };
 
 }  // namespace quandrel

@@ -63,7 +63,6 @@ inline constexpr int kCellPitch = 1050;  // twips
 
 // 15 twips are one device-independent pixel.
 inline constexpr int kTwipsPerPixel = 15;
-constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 // Every cell square's colour from the board and each block's outline at its anchor.
 void DrawBoard(const Board& board, const ColorTable& color, Shapes& shapes);

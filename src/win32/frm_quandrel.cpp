@@ -2,40 +2,28 @@
 
 #include <windowsx.h>
 
-#include <limits>
-
-#include "game/prompts.h"
-#include "gdi_board.h"
-#include "input/drag_grid.h"
+#include "gdi_painter.h"
 #include "utf16.h"
 
 namespace quandrel {
 namespace {
 
 constexpr int kText1Id = 1;
-
-// The menu commands, by the id of their entry.
-struct MenuCommand {
-    WORD id;
-    void (Game::*click)();
-};
-constexpr MenuCommand kCommands[] = {
-    {101, &Game::mnuReset_Click},     {102, &Game::mnuHelpAbout_Click},
-    {103, &Game::mnuObject_Click},    {104, &Game::mnuHelpSolv_Click},
-    {105, &Game::mnuQuit_Click},
-};
+constexpr WORD kFirstCommandId = 100;  // a menu entry's id is this plus its Command
 
 HMENU CreateMenuBar() {
-    HMENU mnuFile = CreatePopupMenu();
-    AppendMenuW(mnuFile, MF_STRING, 101, L"&Reset");
-    HMENU mnuHelp = CreatePopupMenu();
-    AppendMenuW(mnuHelp, MF_STRING, 102, L"&About Quandrel");
-    AppendMenuW(mnuHelp, MF_STRING, 103, L"&Object");
-    AppendMenuW(mnuHelp, MF_STRING, 104, L"&Solution");
-    HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mnuFile), L"&File");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mnuHelp), L"&Help");
-    AppendMenuW(bar, MF_STRING, 105, L"&Quit");  // a command on the bar itself
+    const HMENU bar = CreateMenu();
+    HMENU dropDown = nullptr;
+    for (const MenuEntry& entry : kMenus) {
+        const std::wstring caption = Widen(entry.caption);
+        if (entry.level == 0 && entry.command == Command::None) {
+            dropDown = CreatePopupMenu();
+            AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown), caption.c_str());
+            continue;
+        }
+        const auto id = static_cast<UINT_PTR>(kFirstCommandId + static_cast<int>(entry.command));
+        AppendMenuW(entry.level == 0 ? bar : dropDown, MF_STRING, id, caption.c_str());
+    }
     return bar;
 }
 
@@ -63,16 +51,18 @@ std::int16_t ShiftBits(WPARAM keys) {
                                      (GetKeyState(VK_MENU) < 0 ? 4 : 0));
 }
 
-// The button whose press or release `message` reports.
-std::int16_t ButtonOf(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP: return 1;
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONUP: return 2;
-        default: return 4;
-    }
-}
+// The button a message reports, and what it does with it.
+struct MouseMessage {
+    UINT message;
+    MouseAction action;
+    std::int16_t button;
+};
+constexpr MouseMessage kMouseMessages[] = {
+    {WM_LBUTTONDOWN, MouseAction::Press, 1},   {WM_RBUTTONDOWN, MouseAction::Press, 2},
+    {WM_MBUTTONDOWN, MouseAction::Press, 4},   {WM_LBUTTONUP, MouseAction::Release, 1},
+    {WM_RBUTTONUP, MouseAction::Release, 2},   {WM_MBUTTONUP, MouseAction::Release, 4},
+    {WM_MOUSEMOVE, MouseAction::Move, 0},
+};
 
 // A prompt's lines are separated by "\r"; the box breaks lines at "\r\n".
 std::wstring PromptLines(const std::string& prompt) {
@@ -86,10 +76,11 @@ std::wstring PromptLines(const std::string& prompt) {
 
 }  // namespace
 
-frmQuandrel::frmQuandrel(HINSTANCE instance) {
+frmQuandrel::frmQuandrel(HINSTANCE instance, DpiApi dpiApi) : dpiApi_(dpiApi) {
     RegisterWindowClass(instance, WindowProc);
-    CreateWindowExW(0, kClassName, L" Quandrel", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMenuBar(), instance, this);
+    CreateWindowExW(0, kClassName, Widen(kCaption).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMenuBar(), instance,
+                    this);
     createText1();
     game_.Form_Load();
     showState();
@@ -102,8 +93,6 @@ frmQuandrel::~frmQuandrel() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
     if (font_ != nullptr) DeleteObject(font_);
 }
-
-UINT frmQuandrel::dpi() const { return GetDpiForWindow(hwnd_); }
 
 void frmQuandrel::createText1() {
     text1_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
@@ -119,53 +108,55 @@ void frmQuandrel::createText1() {
 }
 
 void frmQuandrel::layoutText1() {
-    const RECT rect = ToPixels({105, 5250, 3585, 2565}, dpi());
+    const PixelRect rect = ToPixels(kText1Rect, scale());
     MoveWindow(text1_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
     const HFONT old = font_;
-    font_ = CreateFontW(-MulDiv(12, static_cast<int>(dpi()), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                        FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                        DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+    font_ = CreateFontW(-MulDiv(kText1Font.points, static_cast<int>(dpi()), 72), 0, 0, 0,
+                        kText1Font.weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                        Widen(kText1Font.face).c_str());
     SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     if (old != nullptr) DeleteObject(old);
 }
 
 // Window -----------------------------------------------------------------------------------------
 
-int frmQuandrel::messageBox(const std::string& prompt, int flags, const std::string& title) {
+void frmQuandrel::openBox(const std::string& prompt, int flags, const std::string& title) {
     showState();
     UpdateWindow(hwnd_);
-    return MessageBoxW(hwnd_, PromptLines(prompt).c_str(), Widen(title).c_str(),
-                       static_cast<UINT>(flags));
+    game_.BoxClosed(MessageBoxW(hwnd_, PromptLines(prompt).c_str(), Widen(title).c_str(),
+                                static_cast<UINT>(flags)));
 }
 
 void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
     // A maximized or minimized window takes a position and size only once it is restored.
     if (IsZoomed(hwnd_) || IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-    const UINT at = dpi();
-    SetWindowPos(hwnd_, nullptr, TwipsToPixels(leftTwips, at), TwipsToPixels(topTwips, at),
-                 TwipsToPixels(widthTwips, at), TwipsToPixels(heightTwips, at),
+    const PixelRect outer = ToPixels({leftTwips, topTwips, widthTwips, heightTwips}, scale());
+    placeShowingBoard({outer.left, outer.top, outer.right, outer.bottom});
+}
+
+void frmQuandrel::placeShowingBoard(RECT outer) {
+    const SIZE frame = dpiApi_.NonClientSize(hwnd_, dpi());
+    const PixelSize size = GrownToShowBoard({outer.right - outer.left, outer.bottom - outer.top},
+                                            {frame.cx, frame.cy}, scale());
+    SetWindowPos(hwnd_, nullptr, outer.left, outer.top, size.width, size.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmQuandrel::endProgram() {
-    if (ending_) return;
-    ending_ = true;
     DestroyWindow(hwnd_);  // WM_DESTROY ends the message loop with status 0
 }
 
 // Showing the state ------------------------------------------------------------------------------
 
 void frmQuandrel::showState() {
-    if (ending_) return;
-    const UINT at = dpi();
-    UpdateShown(game_.shapes, painted_, [&](const TwipRect& rect) {
-        const RECT pixels = ToPixels(rect, at);
+    if (game_.ending()) return;
+    const ScreenUpdate update = game_.TakeUpdate(scale());
+    for (const PixelRect& rect : update.repaint) {
+        const RECT pixels{rect.left, rect.top, rect.right, rect.bottom};
         InvalidateRect(hwnd_, &pixels, FALSE);
-    });
-    std::wstring text = Widen(game_.Text1);
-    if (text == shownText_) return;
-    shownText_ = std::move(text);
-    SetWindowTextW(text1_, shownText_.c_str());
+    }
+    if (update.writeText1) SetWindowTextW(text1_, Widen(game_.Text1).c_str());
 }
 
 void frmQuandrel::paint() {
@@ -181,7 +172,11 @@ void frmQuandrel::paint() {
         const HGDIOBJ old = SelectObject(buffer, bitmap);
         SetViewportOrgEx(buffer, -dirty.left, -dirty.top, nullptr);
         FillRect(buffer, &dirty, GetSysColorBrush(COLOR_BTNFACE));
-        PaintShapes(buffer, dirty, game_.shapes, dpi());
+        {
+            GdiPainter painter(buffer);
+            PaintShapes(game_.shapes, scale(), {dirty.left, dirty.top, dirty.right, dirty.bottom},
+                        painter);
+        }
         BitBlt(dc, dirty.left, dirty.top, width, height, buffer, dirty.left, dirty.top, SRCCOPY);
         SelectObject(buffer, old);
         DeleteObject(bitmap);
@@ -207,13 +202,14 @@ LRESULT frmQuandrel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (forwardMouse(message, wParam, lParam)) return 0;
     switch (message) {
         case WM_CHAR:
-            if (!ending_ && wParam < 0x8000) {
-                game_.Form_KeyPress(static_cast<std::int16_t>(wParam));
-                showState();
-            }
+            game_.Key(KeyTarget::Form, static_cast<int>(wParam), false);
+            showState();
             return 0;
         case WM_COMMAND:
-            if (lParam == 0) command(LOWORD(wParam));  // menu entries, not the panel's notices
+            if (lParam == 0 && LOWORD(wParam) > kFirstCommandId) {  // menu entries only
+                game_.Menu(static_cast<Command>(LOWORD(wParam) - kFirstCommandId));
+                showState();
+            }
             return 0;
         case WM_PAINT: paint(); return 0;
         case WM_ERASEBKGND: return 1;  // the paint covers the background itself
@@ -225,15 +221,11 @@ LRESULT frmQuandrel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 SetFocus(focus_ == text1_ ? text1_ : hwnd_);
             }
             return 0;
-        case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+        case WM_DPICHANGED:
+            placeShowingBoard(*reinterpret_cast<const RECT*>(lParam));
             layoutText1();
             InvalidateRect(hwnd_, nullptr, FALSE);
             return 0;
-        }
         case WM_DESTROY:
             hwnd_ = nullptr;
             PostQuitMessage(0);
@@ -243,50 +235,29 @@ LRESULT frmQuandrel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool frmQuandrel::forwardMouse(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-        case WM_MOUSEMOVE: break;
-        default: return false;
-    }
-    if (ending_) return true;
-    // Client pixels (negative outside the window while the mouse is captured) to the mouse scale.
-    const double twipsPerPixel = 1440.0 / dpi();
-    const auto x = static_cast<float>(GET_X_LPARAM(lParam) * twipsPerPixel / kTwipsPerUnitX);
-    const auto y = static_cast<float>(GET_Y_LPARAM(lParam) * twipsPerPixel / kTwipsPerUnitY);
-    const std::int16_t shift = ShiftBits(wParam);
-    if (message == WM_MOUSEMOVE) {
-        game_.Form_MouseMove(ButtonBits(wParam), shift, x, y);
-    } else if (message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP) {
-        if (ButtonBits(wParam) == 0) ReleaseCapture();
-        game_.Form_MouseUp(ButtonOf(message), shift, x, y);
-    } else {
-        SetFocus(hwnd_);  // a click on the board takes the keys back from the panel
-        SetCapture(hwnd_);
-        game_.Form_MouseDown(ButtonOf(message), shift, x, y);
-    }
-    showState();
-    return true;
-}
-
-void frmQuandrel::command(WORD id) {
-    for (const MenuCommand& entry : kCommands) {
-        if (entry.id != id || ending_) continue;
-        (game_.*entry.click)();
+    for (const MouseMessage& mouse : kMouseMessages) {
+        if (mouse.message != message) continue;
+        if (mouse.action == MouseAction::Press && !game_.ending()) {
+            SetFocus(hwnd_);  // a click on the board takes the keys back from the panel
+            SetCapture(hwnd_);
+        } else if (mouse.action == MouseAction::Release && ButtonBits(wParam) == 0) {
+            ReleaseCapture();
+        }
+        // Client pixels, negative outside the window while the mouse is captured.
+        game_.Mouse({mouse.action, mouse.button, ButtonBits(wParam), ShiftBits(wParam),
+                     static_cast<double>(GET_X_LPARAM(lParam)),
+                     static_cast<double>(GET_Y_LPARAM(lParam)), scale()});
         showState();
+        return true;
     }
+    return false;
 }
 
 LRESULT CALLBACK frmQuandrel::Text1Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<frmQuandrel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_CHAR && wParam < 0x8000) {
-        if (self->ending_) return 0;
-        self->game_.Text1_KeyPress(static_cast<std::int16_t>(wParam));
-        if (self->ending_) return 0;  // an end key is not also the panel's (Ctrl+C copies nothing)
+    if (message == WM_CHAR) {
+        // An end key is not also the panel's (Ctrl+C copies nothing).
+        if (self->game_.Key(KeyTarget::Text1, static_cast<int>(wParam), false)) return 0;
         self->showState();
     }
     return CallWindowProcW(self->text1Default_, hwnd, message, wParam, lParam);

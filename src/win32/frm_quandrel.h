@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "dpi.h"
 #include "game/game.h"
 
 namespace quandrel {
@@ -13,7 +14,7 @@ class frmQuandrel : public Window {
   public:
     static constexpr const wchar_t* kClassName = L"Quandrel";
 
-    explicit frmQuandrel(HINSTANCE instance);
+    explicit frmQuandrel(HINSTANCE instance, DpiApi dpiApi = DpiApi::Load());
     ~frmQuandrel() override;
     frmQuandrel(const frmQuandrel&) = delete;
     frmQuandrel& operator=(const frmQuandrel&) = delete;
@@ -22,7 +23,7 @@ class frmQuandrel : public Window {
     Game& game() { return game_; }
 
     // Window
-    int messageBox(const std::string& prompt, int flags, const std::string& title) override;
+    void openBox(const std::string& prompt, int flags, const std::string& title) override;
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override;
     void endProgram() override;
 
@@ -33,22 +34,22 @@ class frmQuandrel : public Window {
 
     void createText1();
     void layoutText1();
+    // Moves the window to `outer` (pixels), grown just enough to show the whole board.
+    void placeShowingBoard(RECT outer);
     void paint();
     bool forwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
-    void command(WORD id);
-    // Shows the game's shapes and panel text, updating only what differs from what is shown.
+    // Repaints the shapes that changed and writes the panel if the game wrote it.
     void showState();
-    UINT dpi() const;
+    UINT dpi() const { return dpiApi_.WindowDpi(hwnd_); }
+    double scale() const { return dpi() / 96.0; }
 
+    DpiApi dpiApi_;
     Game game_{*this};
     HWND hwnd_ = nullptr;
     HWND text1_ = nullptr;
     WNDPROC text1Default_ = nullptr;
     HFONT font_ = nullptr;
     HWND focus_ = nullptr;  // restored when the window is activated again
-    Shapes painted_ = game_.shapes;
-    std::wstring shownText_;
-    bool ending_ = false;
 };
 
 }  // namespace quandrel

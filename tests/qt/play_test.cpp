@@ -127,3 +127,23 @@ TEST(Play, TheDragFollowsThePointerOutsideTheWindow) {
 
 }  // namespace
 }  // namespace quandrel
+
+namespace quandrel {
+namespace {
+
+TEST(Play, TheSameReportAgainReplacesWhatWasTypedIntoThePanel) {
+    ShownWindow shown;
+    Player player{shown};
+    QPlainTextEdit* panel = shown.window.Text1();
+    for (int i = 0; i < 2; ++i) {
+        player.Press(CellPoint(2, 1), Qt::RightButton);
+        player.Release(CellPoint(2, 1), Qt::RightButton);
+        EXPECT_EQ(panel->toPlainText(), "board(2,1)=4") << i;
+        panel->setFocus();
+        QTest::keyClicks(panel, "typed");
+        ASSERT_NE(panel->toPlainText(), "board(2,1)=4");
+    }
+}
+
+}  // namespace
+}  // namespace quandrel

@@ -21,11 +21,16 @@ constexpr int kPitch = 70;  // pixels
 
 // What the board must look like: the colour of the last square under each pixel, and the
 // outline colour on the border of every visible outline.
+QRect ToQRect(const TwipRect& twips) {
+    const PixelRect r = ToPixels(twips, 1.0);
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
 QImage ExpectedPicture(const Shapes& shapes, QColor outline, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::magenta);
     for (const Shape& square : shapes.Shape2) {
-        const QRect rect = BoardWidget::ToPixels(square.rect);
+        const QRect rect = ToQRect(square.rect);
         for (int y = rect.top(); y <= rect.bottom() && y < size.height(); ++y) {
             for (int x = rect.left(); x <= rect.right() && x < size.width(); ++x) {
                 image.setPixelColor(x, y, Bgr(square.fillColor));
@@ -35,7 +40,7 @@ QImage ExpectedPicture(const Shapes& shapes, QColor outline, QSize size) {
     for (const auto* array : {&shapes.Shape3, &shapes.Shape4, &shapes.Shape5, &shapes.Shape6}) {
         for (const Shape& shape : *array) {
             if (!shape.visible) continue;
-            const QRect r = BoardWidget::ToPixels(shape.rect);
+            const QRect r = ToQRect(shape.rect);
             for (int x = r.left(); x <= r.right(); ++x) {
                 for (const int y : {r.top(), r.bottom()}) {
                     if (QRect(QPoint(), size).contains(x, y)) image.setPixelColor(x, y, outline);

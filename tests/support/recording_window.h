@@ -23,11 +23,12 @@ class RecordingWindow : public Window {
     std::vector<BoxCall> boxes;
     std::vector<std::array<int, 4>> geometries;
     int boxResult = 1;
-    const Game* game = nullptr;  // to read the state while a box is open
+    bool closeAtOnce = true;  // report boxResult from inside openBox, as a native modal box does
+    Game* game = nullptr;     // to read the state while a box is open
 
-    int messageBox(const std::string& prompt, int flags, const std::string& title) override {
+    void openBox(const std::string& prompt, int flags, const std::string& title) override {
         boxes.push_back({prompt, flags, title, game->board, game->shapes});
-        return boxResult;
+        if (closeAtOnce) game->BoxClosed(boxResult);
     }
     void setOuterGeometry(int left, int top, int width, int height) override {
         geometries.push_back({left, top, width, height});

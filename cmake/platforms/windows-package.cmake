@@ -22,5 +22,5 @@ set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/org.quandrel.quandrel.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/data/org.quandrel.quandrel.ico)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # quandrel-<version>-win64-setup.exe and quandrel-<version>-win64.zip
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackFileNames.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/platforms/windows-cpack-names.cmake)
 include(CPack)

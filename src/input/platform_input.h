@@ -1,0 +1,29 @@
+// Input as a platform gives it, and its conversion to what the window's handlers take.
+#pragma once
+
+#include <cstdint>
+
+namespace quandrel {
+
+enum class MouseAction { Press, Move, Release };
+
+struct MouseInput {
+    MouseAction action;
+    std::int16_t button;   // the button pressed or released: 1 left, 2 right, 4 middle
+    std::int16_t buttons;  // the buttons held, for a move
+    std::int16_t shift;    // modifier bits: 1 Shift, 2 Ctrl, 4 Alt
+    double x;              // device pixels from the client area's top-left corner; negative
+    double y;              // outside it while a button holds the pointer
+    double scale;          // device pixels per device-independent pixel (15 twips)
+};
+
+// Device pixels to the window's mouse scale, clamped into the range of a float.
+float ToMouseX(double pixels, double scale);
+float ToMouseY(double pixels, double scale);
+
+// The character code of a key press: `typed` is the character the key types (27 for Esc), or
+// with Ctrl held the letter on the key; Ctrl with a letter gives its control code 1..26.
+// -1 when the key types nothing a handler takes.
+int KeyAscii(int typed, bool control);
+
+}  // namespace quandrel

@@ -1,0 +1,42 @@
+// Painting the shape arrays through a front end's drawing primitives, in device pixels.
+#pragma once
+
+#include <cstdint>
+
+#include "view/shapes.h"
+
+namespace quandrel {
+
+// Edges in device pixels: left and top inside, right and bottom just outside.
+struct PixelRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    bool operator==(const PixelRect&) const = default;
+    bool Meets(const PixelRect& other) const {
+        return left < other.right && other.left < right && top < other.bottom &&
+               other.top < bottom;
+    }
+};
+
+// What a front end draws with.
+class Painter {
+  public:
+    virtual ~Painter() = default;
+    virtual void fillRect(PixelRect rect, std::uint32_t bgr) = 0;  // 0x00BBGGRR
+    // A line one device pixel wide just inside `rect`, in the window-text colour.
+    virtual void outlineRect(PixelRect rect) = 0;
+};
+
+// Twips to device pixels at `scale` device pixels per device-independent pixel (15 twips), to
+// the nearest. Each edge is rounded by itself, so that squares that overlap or meet in twips
+// overlap or meet in pixels at every scale.
+int TwipsToPixels(int twips, double scale);
+PixelRect ToPixels(const TwipRect& rect, double scale);
+
+// The cell squares, then the outlines in their stacking order; only the visible elements that
+// meet `clip`.
+void PaintShapes(const Shapes& shapes, double scale, PixelRect clip, Painter& painter);
+
+}  // namespace quandrel

@@ -1,0 +1,191 @@
+// The game as a front end drives it: platform input, boxes that close later, the ending flag and
+// what each event asks the front end to show.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "input/drag_grid.h"
+#include "support/layout.h"
+#include "support/recording_window.h"
+
+namespace quandrel {
+namespace {
+
+using testing::LoadedGame;
+using testing::Parse;
+
+// Device pixels at `scale` of the centre of drag cell (column, row).
+MouseInput At(MouseAction action, int column, int row, double scale, std::int16_t button = 1,
+              std::int16_t buttons = 1) {
+    const double x = (148.0 * column + 74) * kTwipsPerUnitX / kTwipsPerPixel * scale;
+    const double y = (126.0 * row + 63) * kTwipsPerUnitY / kTwipsPerPixel * scale;
+    return {action, button, buttons, 0, x, y, scale};
+}
+
+// The single block at (3, 1) dragged into (4, 1) through platform input.
+void DragSingleRight(Game& game, double scale = 1) {
+    game.Mouse(At(MouseAction::Press, 3, 1, scale));
+    game.Mouse(At(MouseAction::Move, 4, 1, scale));
+    game.Mouse(At(MouseAction::Release, 4, 1, scale, 1, 0));
+}
+
+constexpr const char* kStart = "23231 67410 89510 23231";
+constexpr const char* kSingleMoved = "23231 67401 89510 23231";
+
+TEST(PlatformInput, DevicePixelsAtAnyScaleReachTheSameCells) {
+    for (const double scale : {1.0, 1.25, 1.5, 2.0}) {
+        LoadedGame loaded;
+        DragSingleRight(loaded.game, scale);
+        EXPECT_EQ(loaded.game.board, Parse(kSingleMoved)) << scale;
+        EXPECT_EQ(loaded.game.Text1, "move ther") << scale;
+    }
+}
+
+TEST(PlatformInput, KeysBecomeTheirCharacterCodes) {
+    struct Case {
+        int typed;
+        bool control;
+        int code;
+    };
+    const Case cases[] = {
+        {'q', true, 17}, {'Q', true, 17}, {'c', true, 3}, {'x', true, 24}, {27, false, 27},
+        {'d', false, 100}, {'D', false, 68}, {'1', true, '1'}, {-1, false, -1}, {0x8000, false, -1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(KeyAscii(c.typed, c.control), c.code) << c.typed;
+}
+
+TEST(PlatformInput, MousePositionsBeyondFloatAreClamped) {
+    EXPECT_EQ(ToMouseX(1e300, 1), std::numeric_limits<float>::max());
+    EXPECT_EQ(ToMouseY(-1e300, 1), -std::numeric_limits<float>::max());
+    LoadedGame loaded;
+    loaded.game.Mouse({MouseAction::Press, 1, 1, 0, 1e300, -1e300, 1});
+    EXPECT_EQ(loaded.game.dragX, 32767);
+    EXPECT_EQ(loaded.game.dragY, -32768);
+}
+
+TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
+    for (const Command command : {Command::Object, Command::HelpSolv, Command::HelpAbout}) {
+        LoadedGame loaded;
+        Game& game = loaded.game;
+        loaded.window.closeAtOnce = false;
+        game.Menu(command);
+        ASSERT_TRUE(game.boxOpen());
+        const Board board = game.board;
+        const Shapes shapes = game.shapes;
+        game.TakeUpdate(1);
+
+        DragSingleRight(game);
+        game.Mouse(At(MouseAction::Release, 0, 0, 1, 2, 0));  // would report a cell
+        EXPECT_TRUE(game.Key(KeyTarget::Form, 27, false) == false);
+        game.Key(KeyTarget::Form, 'd', false);
+        game.Key(KeyTarget::Text1, 'q', true);
+        for (const Command other : {Command::Reset, Command::Object, Command::Quit}) {
+            game.Menu(other);
+        }
+        EXPECT_EQ(game.board, board);
+        EXPECT_EQ(game.shapes, shapes);
+        EXPECT_EQ(game.Text1, "");
+        EXPECT_EQ(game.dragX, 0);
+        EXPECT_EQ(loaded.window.ends, 0);
+        EXPECT_EQ(loaded.window.boxes.size(), 1u);
+        EXPECT_EQ(loaded.window.geometries.size(), 0u);
+        const ScreenUpdate update = game.TakeUpdate(1);
+        EXPECT_TRUE(update.repaint.empty());
+        EXPECT_FALSE(update.writeText1);
+
+        game.BoxClosed(kOk);
+        EXPECT_FALSE(game.boxOpen());
+        DragSingleRight(game);
+        EXPECT_EQ(game.board, Parse(kSingleMoved)) << "input flows again once the box closes";
+    }
+}
+
+TEST(Boxes, ObjectPutsThePlayersBoardBackWhenItsBoxClosesWhateverTheResult) {
+    for (const int result : {kOk, 2, 0}) {
+        LoadedGame loaded;
+        loaded.window.closeAtOnce = false;
+        DragSingleRight(loaded.game);
+        loaded.game.Menu(Command::Object);
+        EXPECT_EQ(loaded.game.board, GoalLayout());
+        EXPECT_TRUE(testing::ShowsBoard(loaded.game));
+        loaded.game.BoxClosed(result);
+        EXPECT_EQ(loaded.game.board, Parse(kSingleMoved)) << result;
+        EXPECT_TRUE(testing::ShowsBoard(loaded.game)) << result;
+        // A second report of the same box changes nothing.
+        loaded.game.board = Parse(kStart);
+        loaded.game.BoxClosed(result);
+        EXPECT_EQ(loaded.game.board, Parse(kStart));
+    }
+}
+
+TEST(Boxes, SolutionRedrawsOnlyWhenClosedWithOk) {
+    for (const int result : {kOk, 2}) {
+        LoadedGame loaded;
+        loaded.window.closeAtOnce = false;
+        loaded.game.Menu(Command::HelpSolv);
+        loaded.game.DumpBoard();  // square 1 in the marker colour until the next DrawBoard
+        loaded.game.BoxClosed(result);
+        EXPECT_EQ(testing::ShowsBoard(loaded.game), result == kOk) << result;
+    }
+}
+
+TEST(Ending, NoHandlerRunsAfterAnEndKeyOrQuit) {
+    struct Case {
+        const char* name;
+        void (*end)(Game&);
+    };
+    const Case cases[] = {
+        {"Esc in the window", [](Game& g) { EXPECT_TRUE(g.Key(KeyTarget::Form, 27, false)); }},
+        {"Ctrl+C in the panel", [](Game& g) { EXPECT_TRUE(g.Key(KeyTarget::Text1, 'c', true)); }},
+        {"Quit", [](Game& g) { g.Menu(Command::Quit); }},
+    };
+    for (const Case& c : cases) {
+        LoadedGame loaded;
+        Game& game = loaded.game;
+        c.end(game);
+        EXPECT_TRUE(game.ending()) << c.name;
+        EXPECT_EQ(loaded.window.ends, 1) << c.name;
+
+        DragSingleRight(game);
+        game.Mouse({MouseAction::Release, 2, 0, 0, 10, 10, 1});
+        EXPECT_TRUE(game.Key(KeyTarget::Form, 'd', false)) << c.name;
+        game.Key(KeyTarget::Text1, 27, false);
+        game.Menu(Command::Reset);
+        game.Menu(Command::HelpAbout);
+        game.Menu(Command::Quit);
+        EXPECT_EQ(game.board, Parse(kStart)) << c.name;
+        EXPECT_EQ(game.Text1, "") << c.name;
+        EXPECT_EQ(loaded.window.ends, 1) << c.name;
+        EXPECT_TRUE(loaded.window.boxes.empty()) << c.name;
+        EXPECT_TRUE(loaded.window.geometries.empty()) << c.name;
+    }
+}
+
+TEST(ScreenUpdates, NameTheChangedShapesAndEveryWriteOfThePanel) {
+    LoadedGame loaded;
+    Game& game = loaded.game;
+    const ScreenUpdate startUp = game.TakeUpdate(1);
+    EXPECT_FALSE(startUp.writeText1);
+    EXPECT_FALSE(startUp.repaint.empty()) << "start-up recolours the initial squares";
+    EXPECT_TRUE(game.TakeUpdate(1).repaint.empty());
+
+    // A right click reports the cell; the same report again is a write again.
+    for (int i = 0; i < 2; ++i) {
+        game.Mouse(At(MouseAction::Press, 2, 1, 1, 2, 2));
+        game.Mouse(At(MouseAction::Release, 2, 1, 1, 2, 0));
+        const ScreenUpdate update = game.TakeUpdate(1);
+        EXPECT_TRUE(update.writeText1) << i;
+        EXPECT_TRUE(update.repaint.empty()) << i;
+        EXPECT_EQ(game.Text1, "board(2,1)=4");
+    }
+    // A step repaints the squares and outlines of the two cells it changes, in device pixels.
+    DragSingleRight(game, 2);
+    const ScreenUpdate step = game.TakeUpdate(2);
+    EXPECT_TRUE(step.writeText1);
+    const std::vector<PixelRect> expected = {
+        {420, 140, 562, 282}, {560, 140, 702, 282}, {434, 154, 548, 268}, {574, 154, 688, 268}};
+    EXPECT_EQ(step.repaint, expected);
+}
+
+}  // namespace
+}  // namespace quandrel
