@@ -1,7 +1,6 @@
 #include "game/game.h"
 
 #include <array>
-
 #include <utility>
 
 #include "game/prompts.h"
@@ -33,8 +32,12 @@ using CommandHandler = void (Game::*)();
 
 // The handler of each menu command, by Command.
 constexpr CommandHandler kCommandHandlers[] = {
-    nullptr,          &Game::mnuReset_Click,    &Game::mnuHelpAbout_Click,
-    &Game::mnuObject_Click, &Game::mnuHelpSolv_Click, &Game::mnuQuit_Click,
+    nullptr,
+    &Game::mnuReset_Click,
+    &Game::mnuHelpAbout_Click,
+    &Game::mnuObject_Click,
+    &Game::mnuHelpSolv_Click,
+    &Game::mnuQuit_Click,
 };
 
 }  // namespace
@@ -110,7 +113,8 @@ void Game::DumpBoard() {
         const Code code = board(c, r);
         const double value = color[static_cast<std::size_t>(code)];
         shapes.Shape2[static_cast<std::size_t>(i)].fillColor = ShapeColor(value);
-        Write("i=" + NumberText(i) + " " + CellText(c, r, code) + "\r\n color=" + NumberText(value));
+        Write("i=" + NumberText(i) + " " + CellText(c, r, code) +
+              "\r\n color=" + NumberText(value));
     }
     shapes.Shape2[1].fillColor = ShapeColor(color[kMarkerColor]);
 }

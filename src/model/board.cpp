@@ -34,13 +34,6 @@ Board GoalLayout() {
     return goal;
 }
 
-bool IsGoal(const Board& board) {
-    for (int y = 0; y < kRows - 1; ++y) {
-        if (board(3, y) == kBigTopLeft) return true;
-    }
-    return false;
-}
-
 std::optional<int> FirstBrokenCell(const Board& board) {
     // Every block cell must be claimed by an anchor that comes before it in index order. A
     // mismatch found ahead of the scan is remembered, so the lowest broken index is reported.

@@ -51,7 +51,6 @@ Board InitialLayout();
 
 // Big block alone in columns 3 and 4, rows 1 and 2.
 Board GoalLayout();
-bool IsGoal(const Board& board);
 
 // True when the cell one step from (X, Y) lies on the board; with a zero step, (X, Y) itself.
 inline bool IsOnBoard(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) {

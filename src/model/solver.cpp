@@ -105,8 +105,8 @@ void ForEachDrag(const Board& board, std::uint64_t key, Visit&& visit) {
     constexpr Cells kNotRight = 0b01111'01111'01111'01111;
     const Cells empty = EmptyCells(board);
     // Only a cell next to an empty one can lead its block.
-    const Cells leaders = ((empty << 1 & kNotLeft) | (empty >> 1 & kNotRight) |
-                           empty << kColumns | empty >> kColumns) &
+    const Cells leaders = ((empty << 1 & kNotLeft) | (empty >> 1 & kNotRight) | empty << kColumns |
+                           empty >> kColumns) &
                           ~empty & ((1u << kCells) - 1);
     std::array<Cells, kCells> placed{};  // by the block's anchor: the anchors it was led to
     for (Cells left = leaders; left != 0; left &= left - 1) {
@@ -213,13 +213,13 @@ std::int32_t Search(const Board& start, Metric metric, std::optional<Goal> goal,
                 reach(Key(next), move, [&] { return next; });
             });
         } else {
-            ForEachDrag(board, Key(board), [&](int grab, const BlockPart& part, int from, int to,
-                                               std::uint64_t key) {
-                const Move grabbed{board.cells[static_cast<std::size_t>(grab)],
-                                   static_cast<std::int16_t>(grab % kColumns),
-                                   static_cast<std::int16_t>(grab / kColumns), 0, 0};
-                reach(key, grabbed, [&] { return MovedBoard(board, part, from, to); });
-            });
+            ForEachDrag(board, Key(board),
+                        [&](int grab, const BlockPart& part, int from, int to, std::uint64_t key) {
+                            const Move grabbed{board.cells[static_cast<std::size_t>(grab)],
+                                               static_cast<std::int16_t>(grab % kColumns),
+                                               static_cast<std::int16_t>(grab / kColumns), 0, 0};
+                            reach(key, grabbed, [&] { return MovedBoard(board, part, from, to); });
+                        });
         }
         if (found >= 0) return found;
     }
@@ -250,12 +250,12 @@ Drag StepsOfDrag(const Board& from, const Move& grab, const Board& to) {
     std::uint32_t cells = 1u << start;
     for (std::size_t head = 0; head < reached.size() && reached.back().board != to; ++head) {
         const Reached here = reached[head];  // `reached` grows below
-        ForEachStepOf(here.board, here.cell, cells, [&](const Move& step, const Board& next,
-                                                        int cell) {
-            if (reached.back().board == to) return;
-            cells |= 1u << cell;
-            reached.push_back({next, cell, static_cast<int>(head), step});
-        });
+        ForEachStepOf(here.board, here.cell, cells,
+                      [&](const Move& step, const Board& next, int cell) {
+                          if (reached.back().board == to) return;
+                          cells |= 1u << cell;
+                          reached.push_back({next, cell, static_cast<int>(head), step});
+                      });
     }
     Drag drag;
     for (const Reached* at = &reached.back(); at->parent >= 0;
@@ -269,7 +269,11 @@ Drag StepsOfDrag(const Board& from, const Move& grab, const Board& to) {
 }  // namespace
 
 bool IsGoal(const Board& board, Goal goal) {
-    return goal == Goal::Edge ? IsGoal(board) : board(3, 1) == kBigTopLeft;
+    if (goal == Goal::Object) return board(3, 1) == kBigTopLeft;
+    for (int y = 0; y < kRows - 1; ++y) {
+        if (board(3, y) == kBigTopLeft) return true;
+    }
+    return false;
 }
 
 std::size_t CountLayouts(const Board& start, Metric metric) {
@@ -278,9 +282,9 @@ std::size_t CountLayouts(const Board& start, Metric metric) {
     return nodes.size();
 }
 
-std::optional<std::vector<Move>> ShortestSolution(const Board& start) {
+std::optional<std::vector<Move>> ShortestSolution(const Board& start, Goal goal) {
     std::vector<Node> nodes;
-    const std::int32_t found = Search(start, Metric::Steps, Goal::Edge, nodes);
+    const std::int32_t found = Search(start, Metric::Steps, goal, nodes);
     if (found < 0) return std::nullopt;
     std::vector<Move> moves;
     for (const Node* node : PathTo(nodes, found)) moves.push_back(node->move);

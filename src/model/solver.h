@@ -37,7 +37,7 @@ enum class Goal { Object, Edge };
 // How solutions are counted: in drags (one block moved any distance) or in one-cell steps.
 enum class Metric { Drags, Steps };
 
-bool IsGoal(const Board& board, Goal goal);
+bool IsGoal(const Board& board, Goal goal = Goal::Object);
 
 // Every step the move rules allow on `board`, with the layout it leads to, each once.
 template <typename Visit>
@@ -46,9 +46,9 @@ void ForEachMove(const Board& board, Visit&& visit);
 // Number of distinct layouts reachable from `start`, `start` included.
 std::size_t CountLayouts(const Board& start, Metric metric = Metric::Steps);
 
-// A shortest sequence of steps that brings the big block into columns 3 and 4, or nullopt when
-// no sequence does. Empty when `start` is already a goal.
-std::optional<std::vector<Move>> ShortestSolution(const Board& start);
+// A shortest sequence of steps to `goal`, or nullopt when no sequence reaches it. Empty when
+// `start` is already a goal.
+std::optional<std::vector<Move>> ShortestSolution(const Board& start, Goal goal = Goal::Object);
 
 // A shortest solution in `metric`: in steps, one drag per step.
 std::optional<std::vector<Drag>> ShortestSolution(const Board& start, Goal goal, Metric metric);

@@ -39,7 +39,8 @@ class QtPainter : public Painter {
 
 }  // namespace
 
-BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent) : QWidget(parent), shapes_(shapes) {}
+BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
+    : QWidget(parent), shapes_(shapes) {}
 
 void BoardWidget::repaint(const PixelRect& rect) {
     const double s = scale();

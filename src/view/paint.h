@@ -15,8 +15,7 @@ struct PixelRect {
     int bottom;
     bool operator==(const PixelRect&) const = default;
     bool Meets(const PixelRect& other) const {
-        return left < other.right && other.left < right && top < other.bottom &&
-               other.top < bottom;
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }
 };
 

@@ -58,9 +58,9 @@ struct MouseMessage {
     std::int16_t button;
 };
 constexpr MouseMessage kMouseMessages[] = {
-    {WM_LBUTTONDOWN, MouseAction::Press, 1},   {WM_RBUTTONDOWN, MouseAction::Press, 2},
-    {WM_MBUTTONDOWN, MouseAction::Press, 4},   {WM_LBUTTONUP, MouseAction::Release, 1},
-    {WM_RBUTTONUP, MouseAction::Release, 2},   {WM_MBUTTONUP, MouseAction::Release, 4},
+    {WM_LBUTTONDOWN, MouseAction::Press, 1}, {WM_RBUTTONDOWN, MouseAction::Press, 2},
+    {WM_MBUTTONDOWN, MouseAction::Press, 4}, {WM_LBUTTONUP, MouseAction::Release, 1},
+    {WM_RBUTTONUP, MouseAction::Release, 2}, {WM_MBUTTONUP, MouseAction::Release, 4},
     {WM_MOUSEMOVE, MouseAction::Move, 0},
 };
 
@@ -189,7 +189,8 @@ void frmQuandrel::paint() {
 
 LRESULT CALLBACK frmQuandrel::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmQuandrel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<frmQuandrel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }

@@ -6,6 +6,5 @@
 namespace quandrel {
 
 std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& utf16);
 
 }  // namespace quandrel

@@ -48,7 +48,7 @@ TEST(PlatformInput, KeysBecomeTheirCharacterCodes) {
         int code;
     };
     const Case cases[] = {
-        {'q', true, 17}, {'Q', true, 17}, {'c', true, 3}, {'x', true, 24}, {27, false, 27},
+        {'q', true, 17},   {'Q', true, 17},  {'c', true, 3},   {'x', true, 24}, {27, false, 27},
         {'d', false, 100}, {'D', false, 68}, {'1', true, '1'}, {-1, false, -1}, {0x8000, false, -1},
     };
     for (const Case& c : cases) EXPECT_EQ(KeyAscii(c.typed, c.control), c.code) << c.typed;

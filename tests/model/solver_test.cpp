@@ -114,7 +114,7 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
 }
 
 TEST(Solver, ShortestSolutionReachesTheGoalAndNoShorterOneExists) {
-    const auto solution = ShortestSolution(InitialLayout());
+    const auto solution = ShortestSolution(InitialLayout(), Goal::Edge);
     ASSERT_TRUE(solution.has_value());
     std::cout << "shortest solution: " << solution->size() << " steps\n";
     EXPECT_EQ(static_cast<int>(solution->size()),
@@ -126,13 +126,15 @@ TEST(Solver, ShortestSolutionReachesTheGoalAndNoShorterOneExists) {
         ASSERT_EQ(board(move.X + move.DirX, move.Y + move.DirY), kEmpty) << "leading cell";
         ASSERT_TRUE(ApplyMove(board, RuleFor(move.code), move.X, move.Y, move.DirX, move.DirY));
     }
-    EXPECT_TRUE(IsGoal(board));
+    EXPECT_TRUE(IsGoal(board, Goal::Edge));
 }
 
 TEST(Solver, GoalStartsAndDeadEnds) {
-    EXPECT_EQ(ShortestSolution(testing::Parse("00000 00067 00089 00000")), std::vector<Move>{});
+    EXPECT_EQ(ShortestSolution(testing::Parse("00000 00067 00089 00000"), Goal::Edge),
+              std::vector<Move>{});
     // Big block walled in by blocks that cannot move either.
-    EXPECT_EQ(ShortestSolution(testing::Parse("67231 89231 23231 23231")), std::nullopt);
+    EXPECT_EQ(ShortestSolution(testing::Parse("67231 89231 23231 23231"), Goal::Edge),
+              std::nullopt);
     EXPECT_EQ(CountLayouts(testing::Parse("67231 89231 23231 23231")), 1u);
 }
 

@@ -20,15 +20,15 @@ TEST(Play, AShortestSolutionByDragsReachesTheGoalAndTheBigBlockComesBack) {
     ShownWindow shown;
     Player player{shown};
     Game& game = shown.window.game();
-    const auto solution = ShortestSolution(game.board);
+    const auto solution = ShortestSolution(game.board, Goal::Edge);
     ASSERT_TRUE(solution.has_value());
     for (std::size_t i = 0; i < solution->size(); ++i) {
         const Board before = game.board;
         player.Drag((*solution)[i]);
         ASSERT_NE(game.board, before) << "step " << i << " was not made by its drag";
-        ASSERT_FALSE(IsGoal(game.board) && i + 1 < solution->size());
+        ASSERT_FALSE(IsGoal(game.board, Goal::Edge) && i + 1 < solution->size());
     }
-    EXPECT_TRUE(IsGoal(game.board));
+    EXPECT_TRUE(IsGoal(game.board, Goal::Edge));
     int bigColumn = -1;
     for (int y = 0; y < kRows; ++y) {
         for (int x = 0; x < kColumns; ++x) {
@@ -41,13 +41,13 @@ TEST(Play, AShortestSolutionByDragsReachesTheGoalAndTheBigBlockComesBack) {
     Board board = game.board;
     bool movedAway = false;
     ForEachMove(board, [&](const Move& move, const Board& next) {
-        if (!movedAway && PartOf(move.code)->anchor == kBigTopLeft && !IsGoal(next)) {
+        if (!movedAway && PartOf(move.code)->anchor == kBigTopLeft && !IsGoal(next, Goal::Edge)) {
             player.Drag(move);
             movedAway = true;
         }
     });
     ASSERT_TRUE(movedAway) << "the goal layout from the solution lets the big block leave";
-    EXPECT_FALSE(IsGoal(game.board));
+    EXPECT_FALSE(IsGoal(game.board, Goal::Edge));
     EXPECT_TRUE(shown.window.Text1()->toPlainText().startsWith("you moved a big"));
 }
 

@@ -1,9 +1,10 @@
 // The one paint routine, against a painter that records what it is asked to draw.
+#include "view/paint.h"
+
 #include <gtest/gtest.h>
 
 #include "game/form_layout.h"
 #include "support/layout.h"
-#include "view/paint.h"
 
 namespace quandrel {
 namespace {
@@ -18,7 +19,9 @@ struct Drawn {
 class RecordingPainter : public Painter {
   public:
     std::vector<Drawn> drawn;
-    void fillRect(PixelRect rect, std::uint32_t bgr) override { drawn.push_back({true, rect, bgr}); }
+    void fillRect(PixelRect rect, std::uint32_t bgr) override {
+        drawn.push_back({true, rect, bgr});
+    }
     void outlineRect(PixelRect rect) override { drawn.push_back({false, rect, 0}); }
 };
 
@@ -41,15 +44,15 @@ TEST(PaintShapes, SquaresFirstThenTheVisibleOutlinesInStackingOrder) {
         const Drawn& square = painter.drawn[static_cast<std::size_t>(i)];
         EXPECT_TRUE(square.filled);
         EXPECT_EQ(square.bgr, shapes.Shape2[static_cast<std::size_t>(i)].fillColor);
-        EXPECT_EQ(square.rect, (PixelRect{70 * (i % 5), 70 * (i / 5), 70 * (i % 5) + 71,
-                                          70 * (i / 5) + 71}));
+        EXPECT_EQ(square.rect,
+                  (PixelRect{70 * (i % 5), 70 * (i / 5), 70 * (i % 5) + 71, 70 * (i / 5) + 71}));
     }
     // Shape3 7, Shape4 0, 2, 15, 17 and 19 (never hidden, below the board), Shape5 4, 8, 13,
     // 19, Shape6 5.
     const std::vector<PixelRect> outlines = {
-        {147, 77, 204, 204}, {7, 7, 134, 64},    {147, 7, 274, 64},  {7, 217, 134, 274},
-        {147, 217, 274, 274}, {266, 378, 302, 400}, {287, 7, 344, 64}, {217, 77, 274, 134}, {217, 147, 274, 204},
-        {287, 217, 344, 274}, {7, 77, 134, 204},
+        {147, 77, 204, 204},  {7, 7, 134, 64},      {147, 7, 274, 64}, {7, 217, 134, 274},
+        {147, 217, 274, 274}, {266, 378, 302, 400}, {287, 7, 344, 64}, {217, 77, 274, 134},
+        {217, 147, 274, 204}, {287, 217, 344, 274}, {7, 77, 134, 204},
     };
     for (std::size_t k = 0; k < outlines.size(); ++k) {
         EXPECT_EQ(painter.drawn[20 + k], (Drawn{false, outlines[k], 0})) << k;
@@ -81,10 +84,15 @@ TEST(PaintShapes, NeighboursOverlapAndOutlinesStayApartAtEveryScale) {
                 return ToPixels(shapes.Shape2[static_cast<std::size_t>(cell)].rect, scale);
             };
             const PixelRect square = at(i);
-            const PixelRect outline = ToPixels(shapes.Shape5[static_cast<std::size_t>(i)].rect, scale);
+            const PixelRect outline =
+                ToPixels(shapes.Shape5[static_cast<std::size_t>(i)].rect, scale);
             // A square overlaps its right and lower neighbours by at least one pixel: no gaps.
-            if (i % 5 < 4) EXPECT_GT(square.right, at(i + 1).left) << scale << " " << i;
-            if (i < 15) EXPECT_GT(square.bottom, at(i + 5).top) << scale << " " << i;
+            if (i % 5 < 4) {
+                EXPECT_GT(square.right, at(i + 1).left) << scale << " " << i;
+            }
+            if (i < 15) {
+                EXPECT_GT(square.bottom, at(i + 5).top) << scale << " " << i;
+            }
             // An outline lies inside its cell with room for a one-pixel line on every side.
             EXPECT_GT(outline.left, square.left) << scale;
             EXPECT_LT(outline.right, square.right) << scale;
@@ -107,11 +115,10 @@ TEST(GrownToShowBoard, GrowsOnlyWhatTheClientAreaLacks) {
         PixelSize grown;
     };
     const Case cases[] = {
-        {{362, 330}, {8, 46}, 1, {362, 330}},     // openbox: room to spare
-        {{362, 330}, {10, 68}, 1, {362, 349}},    // a thick title bar
-        {{362, 330}, {22, 58}, 1, {373, 339}},    // Windows 10 metrics
-        {{724, 660}, {16, 92}, 2, {724, 660}},
-        {{100, 100}, {0, 0}, 1.5, {527, 422}},
+        {{362, 330}, {8, 46}, 1, {362, 330}},   // openbox: room to spare
+        {{362, 330}, {10, 68}, 1, {362, 349}},  // a thick title bar
+        {{362, 330}, {22, 58}, 1, {373, 339}},  // Windows 10 metrics
+        {{724, 660}, {16, 92}, 2, {724, 660}}, {{100, 100}, {0, 0}, 1.5, {527, 422}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GrownToShowBoard(c.outer, c.frame, c.scale), c.grown)

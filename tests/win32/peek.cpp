@@ -13,7 +13,6 @@
 #include <string>
 
 #include "frm_quandrel.h"
-#include "utf16.h"
 
 namespace {
 
@@ -24,6 +23,18 @@ HWND FindGame() {
         Sleep(50);
     }
     return nullptr;
+}
+
+// UTF-16 to UTF-8, as the tests read the output.
+std::string Narrow(const std::wstring& utf16) {
+    if (utf16.empty()) return {};
+    const int size = static_cast<int>(utf16.size());
+    std::string narrow(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size,
+                                                                    nullptr, 0, nullptr, nullptr)),
+                       '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(),
+                        static_cast<int>(narrow.size()), nullptr, nullptr);
+    return narrow;
 }
 
 std::wstring PanelText(HWND window) {
@@ -48,7 +59,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     if (command == L"text") {
-        std::fputs(quandrel::Narrow(PanelText(window)).c_str(), stdout);
+        std::fputs(Narrow(PanelText(window)).c_str(), stdout);
     } else if (command == L"rect") {
         RECT r;
         GetWindowRect(window, &r);
