@@ -7,7 +7,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev
   libgtest-dev
-  xvfb xauth openbox libx11-dev libxtst-dev
+  xvfb xauth openbox libx11-dev libxtst-dev x11-utils
+  mutter dbus-daemon weston xwayland qt6-wayland
   desktop-file-utils appstream dpkg-dev file
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis unzip
   lintian man-db

@@ -1,12 +1,15 @@
 #include "qt/outer_geometry.h"
 
 #include <QEvent>
-#include <QWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QWindow>
+
+#include "game/form_layout.h"
 
 namespace quandrel {
 
-OuterGeometry::OuterGeometry(QWidget& window) : window_(window) {
+OuterGeometry::OuterGeometry(QMainWindow& window) : window_(window) {
     window_.installEventFilter(this);
     timer_.setInterval(50);
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -42,8 +45,13 @@ QMargins OuterGeometry::FrameMargins() const {
 void OuterGeometry::Apply() {
     pending_ = false;
     applied_ = FrameMargins();
+    // Around the client area: the frame, and inside it the menu bar.
+    const PixelSize frame{applied_.left() + applied_.right(),
+                          applied_.top() + applied_.bottom() +
+                              window_.menuBar()->sizeHint().height()};
+    const PixelSize size = GrownToShowBoard({outer_.width(), outer_.height()}, frame, 1.0);
     window_.move(outer_.topLeft());  // a window's position is that of its frame
-    window_.resize(outer_.size().shrunkBy(applied_));
+    window_.resize(QSize(size.width, size.height).shrunkBy(applied_));
 }
 
 void OuterGeometry::Check() {

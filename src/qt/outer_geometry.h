@@ -1,4 +1,5 @@
-// Places a top-level window by its outer bounds, frame and title bar included.
+// Places the main window by its outer bounds, frame and title bar included, grown where the frame
+// leaves the client area too small for the whole board.
 #pragma once
 
 #include <QMargins>
@@ -6,7 +7,7 @@
 #include <QRect>
 #include <QTimer>
 
-class QWidget;
+class QMainWindow;
 
 namespace quandrel {
 
@@ -17,7 +18,7 @@ namespace quandrel {
 // maximized or full-screen frame is the window manager's business.
 class OuterGeometry : public QObject {
   public:
-    explicit OuterGeometry(QWidget& window);
+    explicit OuterGeometry(QMainWindow& window);
 
     void Set(QRect outer);
 
@@ -31,7 +32,7 @@ class OuterGeometry : public QObject {
     bool Framed() const;  // maximized, minimized and full-screen frames are not followed
 
     static constexpr int kChecks = 40;  // of 50 ms
-    QWidget& window_;
+    QMainWindow& window_;
     QRect outer_;
     QMargins applied_;
     QTimer timer_;

@@ -325,6 +325,72 @@ TEST_F(EndToEnd, TheCloseButtonEnds) {
     ExpectEndsWithStatusZero();
 }
 
+// Desktops whose frames leave less room than the outer size asks for: GNOME's window manager,
+// whose title bar is thick, and Windows 10's window metrics under Wine.
+class ThickFrames : public EndToEnd {
+  protected:
+    static void SetUpTestSuite() {
+        if (UnderWine()) {
+            setenv("WINEPREFIX", QUANDREL_WINE_PREFIX "-win10", 1);
+            setenv("WINEDEBUG", "-all", 1);
+            server_ = std::make_unique<XServer>();
+        } else {
+            server_ = std::make_unique<XServer>(kMutter);
+        }
+    }
+
+    // The outer bounds: under Wine, the Windows window rectangle.
+    Rect Outer() {
+        if (!UnderWine()) return program().FrameGeometry();
+        Rect r;
+        std::istringstream(Peek("rect")) >> r.x >> r.y >> r.width >> r.height;
+        return r;
+    }
+    bool AtStartUpPlace() {
+        const Rect outer = Outer();
+        return outer.x == 13 && outer.y == 13 && outer.width < 400 && outer.height < 400;
+    }
+    // Every square and the bottom-right pixel of every outline show below the menu bar, the
+    // panel does not, and the outer size grew only by what the client area lacked.
+    void ExpectWholeBoard() {
+        ExpectColours(kStartColours);
+        const Rect board = program().Board();
+        EXPECT_GE(board.width, 351);
+        EXPECT_GE(board.height, 281);
+        EXPECT_LT(board.height, 350) << "the panel shows";
+        // Shape4 0, 2, 15, 17, Shape6 5, Shape3 7, Shape5 4, 8, 13, 19.
+        const std::pair<int, int> corners[] = {{133, 63},  {273, 63},  {133, 273}, {273, 273},
+                                               {133, 203}, {203, 203}, {343, 63},  {273, 133},
+                                               {273, 203}, {343, 273}};
+        for (const auto& [x, y] : corners) {
+            EXPECT_EQ(PixelAt(display(), board.x + x, board.y + y), kBlack) << x << "," << y;
+        }
+        EXPECT_EQ(PixelAt(display(), board.x + 350, board.y + 280), kBlue) << "the last pixel";
+        const Rect outer = Outer();
+        EXPECT_EQ(outer.x, 13);
+        EXPECT_EQ(outer.y, 13);
+        EXPECT_TRUE(outer.width == 362 || (outer.width > 362 && board.width == 351))
+            << outer.width << " wide, board " << board.width;
+        EXPECT_TRUE(outer.height == 330 || (outer.height > 330 && board.height == 281))
+            << outer.height << " high, board " << board.height;
+    }
+};
+
+TEST_F(ThickFrames, StartUpShowsTheWholeBoard) {
+    WaitFor([&] { return AtStartUpPlace(); });
+    ExpectWholeBoard();
+}
+
+TEST_F(ThickFrames, ResetAfterAResizeShowsTheWholeBoard) {
+    XMoveResizeWindow(display(), program().window(), 150, 120, 300, 200);
+    XSync(display(), False);
+    ASSERT_TRUE(WaitFor([&] { return program().ClientGeometry().width == 300; }));
+    ChooseFromMenu("f", "r", [&] { return AtStartUpPlace(); });
+    ASSERT_TRUE(WaitFor([&] { return AtStartUpPlace() && ShowsColours(kStartColours); }));
+    Settle(display(), 300);
+    ExpectWholeBoard();
+}
+
 struct EndKey {
     const char* name;
     const char* keysym;

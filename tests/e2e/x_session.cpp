@@ -94,7 +94,7 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     return condition();
 }
 
-XServer::XServer() {
+XServer::XServer(const std::vector<std::string>& windowManager) {
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe");
     xvfb_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
@@ -110,18 +110,18 @@ XServer::XServer() {
     XSetErrorHandler(IgnoreErrors);
     display_ = XOpenDisplay(display_name_.c_str());
     if (display_ == nullptr) throw std::runtime_error("cannot open " + display_name_);
-    openbox_ = Spawn({"openbox", "--sm-disable"}, display_name_);
+    windowManager_ = Spawn(windowManager, display_name_);
     const Window root = DefaultRootWindow(display_);
     if (!WaitFor([&] {
             return !CardinalProperty(display_, root, "_NET_SUPPORTING_WM_CHECK").empty();
         })) {
-        throw std::runtime_error("openbox did not start");
+        throw std::runtime_error(windowManager[0] + " did not start");
     }
 }
 
 XServer::~XServer() {
     if (display_) XCloseDisplay(display_);
-    Stop(openbox_);
+    Stop(windowManager_);
     Stop(xvfb_);
 }
 

@@ -1,4 +1,4 @@
-// The real program under Xvfb with openbox, driven by XTEST input and read from screenshots.
+// The real program under Xvfb with a window manager, driven by XTEST input and read from screenshots.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -22,10 +22,15 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-// Xvfb and openbox for one test suite.
+inline const std::vector<std::string> kOpenbox = {"openbox", "--sm-disable"};
+// GNOME's window manager, with its thick title bar.
+inline const std::vector<std::string> kMutter = {"dbus-run-session", "--",   "mutter",
+                                                 "--x11",            "--replace", "--sm-disable"};
+
+// Xvfb and a window manager for one test suite.
 class XServer {
   public:
-    XServer();
+    explicit XServer(const std::vector<std::string>& windowManager = kOpenbox);
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -35,7 +40,7 @@ class XServer {
 
   private:
     pid_t xvfb_ = -1;
-    pid_t openbox_ = -1;
+    pid_t windowManager_ = -1;
     std::string display_name_;
     Display* display_ = nullptr;
 };
