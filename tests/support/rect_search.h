@@ -93,7 +93,9 @@ inline RectSearch SearchByRectangles(const Board& start, bool objectGoal = false
     std::queue<std::pair<Blocks, int>> queue;
     queue.push({ToBlocks(start), 0});
     while (!queue.empty()) {
-        const auto [layout, depth] = queue.front();
+        // Named copies, not a structured binding: lambdas below capture them.
+        const Blocks layout = queue.front().first;
+        const int depth = queue.front().second;
         queue.pop();
         if (!result.goalDistance && isGoal(layout)) result.goalDistance = depth;
         if (drags) {

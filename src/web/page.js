@@ -1,0 +1,409 @@
+// Quandrel in the browser: draws the window the game describes, forwards the player's input to
+// the game (compiled to WebAssembly) and does what the game asks of its window.
+'use strict';
+
+const MOUSE_PRESS = 0, MOUSE_MOVE = 1, MOUSE_RELEASE = 2;
+const LONG_PRESS_MS = 500, LONG_PRESS_SLOP = 8;  // CSS pixels a still finger may wander
+const MARGIN = 13;  // kept right of the window when a narrow screen scales it down
+
+const $ = (id) => document.getElementById(id);
+const ui = {
+  desktop: $('desktop'), window: $('window'), caption: $('caption'), menubar: $('menubar'),
+  client: $('client'), canvas: $('board'), text1: $('Text1'), close: $('close'),
+  box: $('box'), boxTitle: $('box-title'), boxPrompt: $('box-prompt'), boxOk: $('box-ok'),
+  boxClose: $('box-close'), ended: $('ended'),
+};
+const ctx = ui.canvas.getContext('2d', { alpha: false });
+
+let game = null;     // the module's exports, once it has loaded
+let zoom = 1;        // the window's scale on a screen narrower than it
+let ended = false;
+const place = { left: 0, top: 0, width: 0, height: 0 };
+
+// Device pixels per CSS pixel of the client area, as the game's paint and mouse scale take it.
+const scale = () => window.devicePixelRatio * zoom;
+const cssColor = (bgr) => `rgb(${bgr & 255},${(bgr >> 8) & 255},${(bgr >> 16) & 255})`;
+const faceColor = getComputedStyle(document.documentElement).getPropertyValue('--face').trim();
+const textColor = getComputedStyle(document.documentElement).getPropertyValue('--window-text').trim();
+
+// What the game asks of its window -------------------------------------------------------------
+
+const page = {
+  beginArea(l, t, r, b) {
+    ctx.save();
+    ctx.beginPath();
+    ctx.rect(l, t, r - l, b - t);
+    ctx.clip();
+    ctx.fillStyle = faceColor;
+    ctx.fillRect(l, t, r - l, b - t);
+  },
+  endArea() { ctx.restore(); },
+  fill(l, t, r, b, bgr) {
+    ctx.fillStyle = cssColor(bgr);
+    ctx.fillRect(l, t, r - l, b - t);
+  },
+  // One device pixel just inside the rectangle.
+  outline(l, t, r, b) {
+    ctx.fillStyle = textColor;
+    ctx.fillRect(l, t, r - l, 1);
+    ctx.fillRect(l, b - 1, r - l, 1);
+    ctx.fillRect(l, t, 1, b - t);
+    ctx.fillRect(r - 1, t, 1, b - t);
+  },
+  writeText1(text) { ui.text1.value = text; },
+  openBox(prompt, flags, title) {
+    ui.boxTitle.textContent = title;
+    ui.boxPrompt.textContent = prompt.split('\r').join('\n');
+    ui.box.showModal();
+    ui.boxOk.focus();
+  },
+  place(left, top, width, height) {
+    Object.assign(place, { left, top, width, height });
+    layOut();
+  },
+  frameWidth() { return ui.window.offsetWidth - ui.client.clientWidth; },
+  frameHeight() { return ui.window.offsetHeight - ui.client.clientHeight; },
+  endProgram() {
+    ended = true;
+    ui.window.remove();
+    ui.ended.hidden = false;
+  },
+};
+
+// The box closes with 1 however it is closed: OK, Enter, Esc or its close box.
+ui.box.addEventListener('close', () => game._quandrel_box_closed(1));
+ui.boxClose.addEventListener('click', () => ui.box.close());
+
+// The window's place and size --------------------------------------------------------------------
+
+function layOut() {
+  zoom = Math.min(1, (window.innerWidth - MARGIN) / (place.left + place.width));
+  ui.desktop.style.transform = zoom < 1 ? `scale(${zoom})` : '';
+  Object.assign(ui.window.style, {
+    left: `${place.left}px`, top: `${place.top}px`,
+    width: `${place.width}px`, height: `${place.height}px`,
+  });
+  sizeCanvas();
+}
+
+// The canvas covers the client area with device pixels.
+function sizeCanvas() {
+  const width = ui.client.clientWidth, height = ui.client.clientHeight;
+  const s = scale();
+  ui.canvas.style.width = `${width}px`;
+  ui.canvas.style.height = `${height}px`;
+  ui.canvas.width = Math.round(width * s);
+  ui.canvas.height = Math.round(height * s);
+  if (game) game._quandrel_repaint(s, ui.canvas.width, ui.canvas.height);
+}
+
+window.addEventListener('resize', layOut);
+function watchPixelRatio() {
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+    .addEventListener('change', () => { sizeCanvas(); watchPixelRatio(); }, { once: true });
+}
+
+// Moving by the title bar and resizing by the edges, as a window manager does.
+function follow(handle, onMove) {
+  handle.addEventListener('pointerdown', (e) => {
+    if (e.button !== 0 || e.target === ui.close) return;
+    e.preventDefault();
+    handle.setPointerCapture(e.pointerId);
+    const start = { x: e.clientX, y: e.clientY, ...place };
+    const move = (m) => {
+      onMove(start, (m.clientX - start.x) / zoom, (m.clientY - start.y) / zoom);
+      layOut();
+    };
+    handle.addEventListener('pointermove', move);
+    handle.addEventListener('pointerup', () => handle.removeEventListener('pointermove', move),
+                            { once: true });
+  });
+}
+follow($('titlebar'), (start, dx, dy) => {
+  place.left = start.left + dx;
+  place.top = Math.max(0, start.top + dy);
+});
+for (const edge of document.querySelectorAll('.edge')) {
+  const horizontal = edge.dataset.edge.includes('e'), vertical = edge.dataset.edge.includes('s');
+  follow(edge, (start, dx, dy) => {
+    if (horizontal) place.width = Math.max(120, start.width + dx);
+    if (vertical) place.height = Math.max(80, start.height + dy);
+  });
+}
+ui.close.addEventListener('click', () => page.endProgram());
+
+// Mouse, pen and touch on the client area ---------------------------------------------------------
+
+const BUTTON_BITS = [1, 4, 2];  // pointer button 0 left, 1 middle, 2 right
+const shiftBits = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+
+function sendMouse(action, button, buttons, e) {
+  const box = ui.client.getBoundingClientRect();
+  const s = window.devicePixelRatio;  // device pixels from the client area's corner
+  game._quandrel_mouse(action, button, buttons, shiftBits(e),
+                       (e.clientX - box.left - ui.client.clientLeft * zoom) * s,
+                       (e.clientY - box.top - ui.client.clientTop * zoom) * s, scale());
+}
+
+let longPress = null;  // a finger held still reports its cell as a right click does
+
+ui.client.addEventListener('pointerdown', (e) => {
+  if (!game || ended || e.target === ui.text1) return;
+  e.preventDefault();
+  ui.window.focus({ preventScroll: true });
+  ui.client.setPointerCapture(e.pointerId);
+  const bit = BUTTON_BITS[e.button] ?? 0;
+  sendMouse(MOUSE_PRESS, bit, e.buttons, e);
+  if (e.pointerType === 'touch') {
+    clearTimeout(longPress?.timer);
+    longPress = {
+      x: e.clientX, y: e.clientY, event: e,
+      timer: setTimeout(() => { if (!ended) sendMouse(MOUSE_RELEASE, 2, 1, longPress.event); },
+                        LONG_PRESS_MS),
+    };
+  }
+});
+
+ui.client.addEventListener('pointermove', (e) => {
+  if (!game || ended || !ui.client.hasPointerCapture(e.pointerId)) {
+    if (game && !ended && e.pointerType === 'mouse' && e.target !== ui.text1) {
+      sendMouse(MOUSE_MOVE, 0, e.buttons, e);  // a move with no button held
+    }
+    return;
+  }
+  if (longPress && Math.hypot(e.clientX - longPress.x, e.clientY - longPress.y) > LONG_PRESS_SLOP) {
+    clearTimeout(longPress.timer);
+    longPress = null;
+  }
+  if (e.button >= 0) {
+    // A second button pressed or released while another is held comes as a move.
+    const bit = BUTTON_BITS[e.button] ?? 0;
+    sendMouse((e.buttons & bit) ? MOUSE_PRESS : MOUSE_RELEASE, bit, e.buttons, e);
+  } else {
+    sendMouse(MOUSE_MOVE, 0, e.buttons, e);
+  }
+});
+
+function release(e) {
+  if (!game || ended || !ui.client.hasPointerCapture(e.pointerId)) return;
+  if (longPress) {
+    clearTimeout(longPress.timer);
+    longPress = null;
+  }
+  sendMouse(MOUSE_RELEASE, BUTTON_BITS[e.button] ?? 1, e.buttons, e);
+}
+ui.client.addEventListener('pointerup', release);
+ui.client.addEventListener('pointercancel', release);
+ui.client.addEventListener('contextmenu', (e) => { if (e.target !== ui.text1) e.preventDefault(); });
+
+// Keys -------------------------------------------------------------------------------------------
+
+const NAMED_KEYS = { Escape: 27, Enter: 13, Tab: 9, Backspace: 8 };
+const typedCode = (e) => NAMED_KEYS[e.key] ?? (e.key.length <= 2 ? e.key.codePointAt(0) : -1);
+
+function onKey(e, text1) {
+  if (!game || ended || e.isComposing) return;
+  if (game._quandrel_key(text1 ? 1 : 0, typedCode(e), e.ctrlKey ? 1 : 0)) e.preventDefault();
+}
+ui.window.addEventListener('keydown', (e) => {
+  if (e.altKey && !e.ctrlKey && openMenuByKey(e.key)) {
+    e.preventDefault();
+  } else if (e.target === ui.window) {
+    onKey(e, false);
+  } else if (e.target === ui.text1) {
+    onKey(e, true);
+  }
+});
+
+// Menus: the ARIA menubar pattern, built from the game's menu tree --------------------------------
+
+const bar = [];  // { item, menu (or null), entries: [{ item, key }] , key }
+
+function captionNodes(caption) {
+  const at = caption.indexOf('&');
+  const span = document.createElement('span');
+  if (at < 0) {
+    span.textContent = caption;
+    return { span, key: '' };
+  }
+  const u = document.createElement('u');
+  u.textContent = caption[at + 1];
+  span.append(caption.slice(0, at), u, caption.slice(at + 2));
+  return { span, key: caption[at + 1].toLowerCase() };
+}
+
+function buildMenus(entries) {
+  let current = null;
+  for (const entry of entries) {
+    const { span, key } = captionNodes(entry.caption);
+    const item = span;
+    item.setAttribute('role', 'menuitem');
+    item.id = entry.name;
+    item.tabIndex = -1;
+    if (entry.level === 0) {
+      const holder = document.createElement('div');
+      holder.className = 'bar-item';
+      holder.setAttribute('role', 'none');
+      holder.append(item);
+      ui.menubar.append(holder);
+      current = { item, key, menu: null, entries: [] };
+      bar.push(current);
+      if (entry.command === 0) {
+        const menu = document.createElement('div');
+        menu.setAttribute('role', 'menu');
+        menu.setAttribute('aria-label', item.textContent);
+        menu.hidden = true;
+        holder.append(menu);
+        item.setAttribute('aria-haspopup', 'menu');
+        item.setAttribute('aria-expanded', 'false');
+        current.menu = menu;
+      } else {
+        current.command = entry.command;
+      }
+    } else {
+      current.menu.append(item);
+      current.entries.push({ item, key, command: entry.command });
+    }
+  }
+  bar[0].item.tabIndex = 0;
+  for (const [index, top] of bar.entries()) {
+    top.item.addEventListener('click', () => {
+      if (top.menu) {
+        top.menu.hidden ? openMenu(index, false) : closeMenus(true);
+      } else {
+        run(top.command);
+      }
+    });
+    top.item.addEventListener('keydown', (e) => barKey(e, index));
+    top.item.addEventListener('pointerenter', () => {
+      if (bar.some((t) => t.menu && !t.menu.hidden) && top.menu) openMenu(index, false);
+    });
+    for (const [at, entry] of top.entries.entries()) {
+      entry.item.addEventListener('click', () => run(entry.command));
+      entry.item.addEventListener('keydown', (e) => menuKey(e, index, at));
+      entry.item.addEventListener('pointerenter', () => entry.item.focus());
+    }
+  }
+}
+
+function focusBarItem(index) {
+  for (const top of bar) top.item.tabIndex = -1;
+  bar[index].item.tabIndex = 0;
+  bar[index].item.focus();
+}
+
+function openMenu(index, focusFirst) {
+  closeMenus(false);
+  const top = bar[index];
+  focusBarItem(index);
+  if (!top.menu) return;
+  top.menu.hidden = false;
+  top.item.setAttribute('aria-expanded', 'true');
+  if (focusFirst) top.entries[0].item.focus();
+}
+
+function closeMenus(keepFocus) {
+  for (const top of bar) {
+    if (!top.menu) continue;
+    top.menu.hidden = true;
+    top.item.setAttribute('aria-expanded', 'false');
+  }
+  if (!keepFocus && bar.some((t) => t.menu && t.menu.contains(document.activeElement))) {
+    ui.window.focus();
+  }
+}
+
+function run(command) {
+  closeMenus(false);
+  ui.window.focus({ preventScroll: true });
+  game._quandrel_menu(command);
+}
+
+function openMenuByKey(key) {
+  const index = bar.findIndex((t) => t.key === key.toLowerCase());
+  if (index < 0) return false;
+  if (bar[index].menu) openMenu(index, true);
+  else run(bar[index].command);
+  return true;
+}
+
+function barKey(e, index) {
+  const top = bar[index];
+  const next = (step) => (index + step + bar.length) % bar.length;
+  switch (e.key) {
+    case 'ArrowRight': case 'ArrowLeft': {
+      const open = bar.some((t) => t.menu && !t.menu.hidden);
+      const to = next(e.key === 'ArrowRight' ? 1 : -1);
+      open ? openMenu(to, true) : focusBarItem(to);
+      break;
+    }
+    case 'ArrowDown': case 'Enter': case ' ':
+      if (top.menu) openMenu(index, true);
+      else run(top.command);
+      break;
+    case 'ArrowUp':
+      if (top.menu) { openMenu(index, false); top.entries.at(-1).item.focus(); }
+      break;
+    case 'Escape':
+      closeMenus(true);
+      ui.window.focus();
+      break;
+    case 'Tab':
+      closeMenus(true);
+      return;
+    default:
+      if (e.key.length === 1 && !e.ctrlKey && !e.altKey) openMenuByKey(e.key);
+      else return;
+  }
+  e.preventDefault();
+  e.stopPropagation();
+}
+
+function menuKey(e, index, at) {
+  const entries = bar[index].entries;
+  const step = (by) => entries[(at + by + entries.length) % entries.length].item.focus();
+  switch (e.key) {
+    case 'ArrowDown': step(1); break;
+    case 'ArrowUp': step(-1); break;
+    case 'Home': entries[0].item.focus(); break;
+    case 'End': entries.at(-1).item.focus(); break;
+    case 'ArrowRight': case 'ArrowLeft':
+      openMenu((index + (e.key === 'ArrowRight' ? 1 : -1) + bar.length) % bar.length, true);
+      break;
+    case 'Enter': case ' ': run(entries[at].command); break;
+    case 'Escape': closeMenus(true); focusBarItem(index); break;
+    case 'Tab': closeMenus(true); return;
+    default: {
+      const match = entries.find((entry) => entry.key === e.key.toLowerCase());
+      if (match && !e.ctrlKey && !e.altKey) run(match.command);
+      else return;
+    }
+  }
+  e.preventDefault();
+  e.stopPropagation();
+}
+
+document.addEventListener('pointerdown', (e) => {
+  if (!ui.menubar.contains(e.target)) closeMenus(true);
+});
+
+// Start-up ---------------------------------------------------------------------------------------
+
+createQuandrel({ page }).then((module) => {
+  game = module;
+  const description = JSON.parse(module.UTF8ToString(module._quandrel_describe()));
+  ui.caption.textContent = description.caption;
+  buildMenus(description.menus);
+  const [left, top, width, height] = description.text1;
+  const [face, points, weight] = description.font;
+  Object.assign(ui.text1.style, {
+    left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
+    font: `${weight} ${points}pt "${face}", sans-serif`,
+  });
+  game._quandrel_start(scale());
+  watchPixelRatio();
+  ui.window.focus({ preventScroll: true });
+  document.body.dataset.ready = 'true';
+});
+
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

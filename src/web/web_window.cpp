@@ -1,0 +1,153 @@
+// The browser front end's C++ side: one Game, input from the page, and painting and the window's
+// requests passed to the page's JavaScript (library.js).
+#include <emscripten.h>
+
+#include <string>
+
+#include "game/game.h"
+
+extern "C" {
+// Implemented in library.js.
+void quandrel_js_fill(int left, int top, int right, int bottom, unsigned bgr);
+void quandrel_js_outline(int left, int top, int right, int bottom);
+void quandrel_js_begin_area(int left, int top, int right, int bottom);
+void quandrel_js_end_area();
+void quandrel_js_write_text1(const char* text);
+void quandrel_js_open_box(const char* prompt, int flags, const char* title);
+void quandrel_js_place(int left, int top, int width, int height);
+int quandrel_js_frame_width();
+int quandrel_js_frame_height();
+void quandrel_js_end_program();
+}
+
+namespace quandrel {
+namespace {
+
+class WebWindow : public Window, public Painter {
+  public:
+    Game game{*this};
+    double scale = 1;  // the page's devicePixelRatio
+
+    // Paints what changed and writes the panel if the game wrote it.
+    void present() {
+        if (game.ending()) return;
+        const ScreenUpdate update = game.TakeUpdate(scale);
+        for (const PixelRect& rect : update.repaint) paint(rect);
+        if (update.writeText1) {
+            std::string text = game.Text1;
+            for (std::size_t at = text.find("\r\n"); at != std::string::npos;
+                 at = text.find("\r\n", at)) {
+                text.erase(at, 1);
+            }
+            quandrel_js_write_text1(text.c_str());
+        }
+    }
+
+    // Paints one area of the client area, in device pixels, over the window's background.
+    void paint(const PixelRect& rect) {
+        quandrel_js_begin_area(rect.left, rect.top, rect.right, rect.bottom);
+        PaintShapes(game.shapes, scale, rect, *this);
+        quandrel_js_end_area();
+    }
+
+    // Painter
+    void fillRect(PixelRect r, std::uint32_t bgr) override {
+        quandrel_js_fill(r.left, r.top, r.right, r.bottom, bgr);
+    }
+    void outlineRect(PixelRect r) override { quandrel_js_outline(r.left, r.top, r.right, r.bottom); }
+
+    // Window
+    void openBox(const std::string& prompt, int flags, const std::string& title) override {
+        present();
+        quandrel_js_open_box(prompt.c_str(), flags, title.c_str());
+    }
+    void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override {
+        // CSS pixels; grown where the page's frame leaves too little room for the board.
+        const PixelRect outer = ToPixels({leftTwips, topTwips, widthTwips, heightTwips}, 1.0);
+        const PixelSize size =
+            GrownToShowBoard({outer.right - outer.left, outer.bottom - outer.top},
+                             {quandrel_js_frame_width(), quandrel_js_frame_height()}, 1.0);
+        quandrel_js_place(outer.left, outer.top, size.width, size.height);
+    }
+    void endProgram() override { quandrel_js_end_program(); }
+};
+
+WebWindow* window = nullptr;
+
+std::string Quoted(const char* text) { return std::string("\"") + text + "\""; }
+
+// The window's description for the page: caption, menu tree, panel rectangle (CSS pixels) and font.
+// The texts hold no quote or backslash.
+std::string Description() {
+    std::string menus;
+    for (const MenuEntry& entry : kMenus) {
+        if (!menus.empty()) menus += ",";
+        menus += "{\"level\":" + std::to_string(entry.level) + ",\"name\":" + Quoted(entry.name) +
+                 ",\"caption\":" + Quoted(entry.caption) +
+                 ",\"command\":" + std::to_string(static_cast<int>(entry.command)) + "}";
+    }
+    const PixelRect text1 = ToPixels(kText1Rect, 1.0);
+    return "{\"caption\":" + Quoted(kCaption) + ",\"menus\":[" + menus + "],\"text1\":[" +
+           std::to_string(text1.left) + "," + std::to_string(text1.top) + "," +
+           std::to_string(text1.right - text1.left) + "," + std::to_string(text1.bottom - text1.top) +
+           "],\"font\":[" + Quoted(kText1Font.face) + "," + std::to_string(kText1Font.points) + "," +
+           std::to_string(kText1Font.weight) + "]}";
+}
+
+}  // namespace
+}  // namespace quandrel
+
+using quandrel::window;
+
+extern "C" {
+
+// The window's description, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* quandrel_describe() {
+    static const std::string description = quandrel::Description();
+    return description.c_str();
+}
+
+// Starts the game: Form_Load places the window; the page then paints it with quandrel_repaint.
+EMSCRIPTEN_KEEPALIVE void quandrel_start(double scale) {
+    window = new quandrel::WebWindow;
+    window->scale = scale;
+    window->game.Form_Load();
+    window->present();
+}
+
+// Paints the whole client area again, as after a resize or a change of devicePixelRatio.
+EMSCRIPTEN_KEEPALIVE void quandrel_repaint(double scale, int width, int height) {
+    window->scale = scale;
+    window->game.TakeUpdate(scale);
+    window->paint({0, 0, width, height});
+}
+
+EMSCRIPTEN_KEEPALIVE void quandrel_mouse(int action, int button, int buttons, int shift, double x,
+                                         double y, double scale) {
+    window->scale = scale;
+    window->game.Mouse({static_cast<quandrel::MouseAction>(action),
+                        static_cast<std::int16_t>(button), static_cast<std::int16_t>(buttons),
+                        static_cast<std::int16_t>(shift), x, y, scale});
+    window->present();
+}
+
+// True when the key must not go on to the page (the program is ending).
+EMSCRIPTEN_KEEPALIVE int quandrel_key(int text1, int typed, int control) {
+    const bool swallowed =
+        window->game.Key(text1 ? quandrel::KeyTarget::Text1 : quandrel::KeyTarget::Form, typed,
+                         control != 0);
+    window->present();
+    return swallowed;
+}
+
+EMSCRIPTEN_KEEPALIVE void quandrel_menu(int command) {
+    window->game.Menu(static_cast<quandrel::Command>(command));
+    window->present();
+}
+
+EMSCRIPTEN_KEEPALIVE void quandrel_box_closed(int result) {
+    window->game.BoxClosed(result);
+    window->present();
+}
+
+}  // extern "C"

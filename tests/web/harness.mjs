@@ -1,0 +1,144 @@
+// Serves the built web folder on 127.0.0.1 and drives it in Debian's Chromium, headless, with
+// real input. Every page fails its test on a console error or an uncaught exception.
+import assert from 'node:assert/strict';
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+import { after, before } from 'node:test';
+import { chromium } from 'playwright-core';
+
+const site = process.env.QUANDREL_SITE ?? new URL('../../build/web/site', import.meta.url).pathname;
+const types = {
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+};
+
+// Drag-grid cell centres and drawn-cell centres, in CSS pixels from the client area's corner.
+export const dragPoint = (c, r) => [(148 * c + 74) * 6.771435 / 15, (126 * r + 63) * 7.95 / 15];
+export const cellCentre = (c, r) => [35 + 70 * c, 35 + 70 * r];
+
+export const GREEN = [0, 192, 0], BLUE = [0, 0, 255], RED = [192, 0, 0], GREY = [192, 192, 192],
+  BLACK = [0, 0, 0], YELLOW = [255, 255, 0];
+export const START_COLOURS = [GREEN, GREEN, GREEN, GREEN, BLUE, RED, RED, GREY, BLUE, BLACK,
+                              RED, RED, GREY, BLUE, BLACK, GREEN, GREEN, GREEN, GREEN, BLUE];
+
+let server, browser;
+export let origin;
+
+export function useBrowser() {
+  before(async () => {
+    server = createServer(async (request, response) => {
+      const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+      const file = join(site, path.endsWith('/') ? `${path}index.html` : path);
+      try {
+        const body = await readFile(file);
+        response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+        response.end(body);
+      } catch {
+        response.writeHead(404).end();
+      }
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    origin = `http://127.0.0.1:${server.address().port}`;
+    browser = await chromium.launch({
+      executablePath: '/usr/bin/chromium',
+      args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+             '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
+  });
+  after(async () => {
+    await browser?.close();
+    server?.close();
+  });
+}
+
+// A fresh context and page at the game, once it has started. `options` are Playwright's context
+// options (viewport, deviceScaleFactor, hasTouch).
+export async function openGame(options = {}) {
+  const context = await browser.newContext({ viewport: { width: 800, height: 600 }, ...options });
+  const page = await context.newPage();
+  const errors = [];
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('pageerror', (error) => errors.push(String(error)));
+  await page.goto(`${origin}/`);
+  await page.waitForSelector('body[data-ready="true"]');
+  const game = new Game(page, context, errors);
+  await game.settle();
+  return game;
+}
+
+export class Game {
+  constructor(page, context, errors) {
+    Object.assign(this, { page, context, errors });
+  }
+
+  async close() {
+    await this.context.close();
+    assert.deepEqual(this.errors, [], 'console errors');
+  }
+
+  async settle() { await this.page.evaluate(() => new Promise(requestAnimationFrame)); }
+
+  // The client area's top-left corner in page coordinates, and its scale on a narrow screen.
+  async client() {
+    return this.page.evaluate(() => {
+      const client = document.getElementById('client');
+      const box = client.getBoundingClientRect();
+      return { x: box.left, y: box.top, zoom: box.width / client.offsetWidth,
+               width: client.clientWidth, height: client.clientHeight };
+    });
+  }
+  async at([x, y]) {
+    const client = await this.client();
+    return [client.x + x * client.zoom, client.y + y * client.zoom];
+  }
+
+  // The canvas pixel under a point of the client area (CSS pixels).
+  async pixel([x, y]) {
+    return this.page.evaluate(([x, y]) => {
+      const canvas = document.getElementById('board');
+      const s = canvas.width / canvas.clientWidth;
+      const data = canvas.getContext('2d').getImageData(Math.floor(x * s), Math.floor(y * s), 1, 1).data;
+      return [data[0], data[1], data[2]];
+    }, [x, y]);
+  }
+  async colours() {
+    const colours = [];
+    for (let i = 0; i < 20; ++i) colours.push(await this.pixel(cellCentre(i % 5, Math.floor(i / 5))));
+    return colours;
+  }
+  async waitForColours(expected, message) {
+    const end = Date.now() + 5000;
+    let now;
+    while (Date.now() < end) {
+      now = await this.colours();
+      if (JSON.stringify(now) === JSON.stringify(expected)) return;
+      await this.page.waitForTimeout(20);
+    }
+    assert.deepEqual(now, expected, message);
+  }
+
+  async text1() { return this.page.locator('#Text1').inputValue(); }
+
+  // A press on one drag cell, a move into another, and the release there, with the mouse.
+  async drag(from, to, { release = true } = {}) {
+    const mouse = this.page.mouse;
+    await mouse.move(...await this.at(dragPoint(...from)));
+    await mouse.down();
+    await mouse.move(...await this.at(dragPoint(...to)), { steps: 2 });
+    if (release) await mouse.up();
+  }
+
+  async rightClick(cell) {
+    await this.page.mouse.click(...await this.at(dragPoint(...cell)), { button: 'right' });
+  }
+
+  async menu(...names) {
+    for (const name of names) await this.page.getByRole('menuitem', { name, exact: true }).click();
+  }
+
+  async ended() {
+    return this.page.evaluate(() => !document.getElementById('window') &&
+                                    !document.getElementById('ended').hidden);
+  }
+}
