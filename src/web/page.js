@@ -345,8 +345,9 @@ function barKey(e, index) {
       if (top.menu) { openMenu(index, false); top.entries.at(-1).item.focus(); }
       break;
     case 'Escape':
-      closeMenus(true);
-      ui.window.focus();
+      // An open menu closes; on the bar alone, the keys go back to the window.
+      if (bar.some((t) => t.menu && !t.menu.hidden)) closeMenus(true);
+      else ui.window.focus();
       break;
     case 'Tab':
       closeMenus(true);

@@ -93,19 +93,29 @@ export class Game {
     return [client.x + x * client.zoom, client.y + y * client.zoom];
   }
 
-  // The canvas pixel under a point of the client area (CSS pixels).
-  async pixel([x, y]) {
-    return this.page.evaluate(([x, y]) => {
+  // The canvas pixel under a point of the client area (CSS pixels): its first device pixel, or
+  // with `last` its last one.
+  async pixel([x, y], { last = false } = {}) {
+    return this.page.evaluate(([x, y, last]) => {
       const canvas = document.getElementById('board');
       const s = canvas.width / canvas.clientWidth;
-      const data = canvas.getContext('2d').getImageData(Math.floor(x * s), Math.floor(y * s), 1, 1).data;
+      const at = (v) => (last ? Math.ceil((v + 1) * s) - 1 : Math.floor(v * s));
+      const data = canvas.getContext('2d').getImageData(at(x), at(y), 1, 1).data;
       return [data[0], data[1], data[2]];
-    }, [x, y]);
+    }, [x, y, last]);
   }
+  // The colour at the centre of each drawn cell, by cell index.
   async colours() {
-    const colours = [];
-    for (let i = 0; i < 20; ++i) colours.push(await this.pixel(cellCentre(i % 5, Math.floor(i / 5))));
-    return colours;
+    return this.page.evaluate(() => {
+      const canvas = document.getElementById('board');
+      const s = canvas.width / canvas.clientWidth;
+      const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+      return Array.from({ length: 20 }, (_, i) => {
+        const at = (Math.floor((35 + 70 * Math.floor(i / 5)) * s) * canvas.width +
+                    Math.floor((35 + 70 * (i % 5)) * s)) * 4;
+        return [data[at], data[at + 1], data[at + 2]];
+      });
+    });
   }
   async waitForColours(expected, message) {
     const end = Date.now() + 5000;
