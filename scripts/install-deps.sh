@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis unzip
   lintian man-db
+  emscripten nodejs chromium
 )
 
 missing=()
@@ -20,6 +21,8 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
+# npm comes with some builds of nodejs and as a package of its own with Debian's.
+command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=()

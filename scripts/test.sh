@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test, for every platform: the Windows build
 # (cross-built with MinGW-w64; its core tests, installer and zip under Wine), then the default
-# Linux build (its end-to-end tests on the Linux program and on the Windows one under Wine) and
-# the AddressSanitizer + UndefinedBehaviorSanitizer build. Widget tests run offscreen; end-to-end
-# tests start their own Xvfb with openbox.
+# Linux build (its end-to-end tests on the Linux program and on the Windows one under Wine), the
+# AddressSanitizer + UndefinedBehaviorSanitizer build, and the web build (the core tests as
+# WebAssembly under Node, the page in headless Chromium). Widget tests run offscreen; end-to-end
+# tests start their own Xvfb with a window manager.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-for preset in windows default asan; do
+npm ci --prefix tests/web --no-audit --no-fund
+for preset in windows default asan web; do
   echo "== $preset build"
   if [ "$preset" = default ]; then
     cmake --preset default -DQUANDREL_WINDOWS_BUILD="$PWD/build/windows"

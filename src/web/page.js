@@ -73,6 +73,14 @@ const page = {
 // The box closes with 1 however it is closed: OK, Enter, Esc or its close box.
 ui.box.addEventListener('close', () => game._quandrel_box_closed(1));
 ui.boxClose.addEventListener('click', () => ui.box.close());
+// A click beside the box leaves the focus on OK, and Enter anywhere in it means OK.
+ui.box.addEventListener('mousedown', (e) => { if (e.target === ui.box) e.preventDefault(); });
+ui.box.addEventListener('keydown', (e) => {
+  if (e.key === 'Enter') {
+    e.preventDefault();
+    ui.box.close();
+  }
+});
 
 // The window's place and size --------------------------------------------------------------------
 
@@ -407,4 +415,5 @@ createQuandrel({ page }).then((module) => {
   document.body.dataset.ready = 'true';
 });
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// Offline play once visited; no worker (an insecure origin, say) just means no offline play.
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
