@@ -398,7 +398,13 @@ document.addEventListener('pointerdown', (e) => {
 
 // Start-up ---------------------------------------------------------------------------------------
 
-createQuandrel({ page }).then((module) => {
+// The module instantiates the code that the page's head started compiling.
+const instantiateWasm = (imports, receive) => {
+  window.quandrelWasm.then((code) => WebAssembly.instantiate(code, imports)).then(receive);
+  return {};
+};
+
+createQuandrel({ page, instantiateWasm }).then((module) => {
   game = module;
   const description = JSON.parse(module.UTF8ToString(module._quandrel_describe()));
   ui.caption.textContent = description.caption;

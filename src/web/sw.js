@@ -3,7 +3,7 @@
 'use strict';
 
 const CACHE = 'quandrel';
-const FILES = ['./', 'index.html', 'style.css', 'page.js', 'quandrel.js', 'quandrel.wasm',
+const FILES = ['./', 'index.html', 'page.js', 'quandrel.js', 'quandrel.wasm',
                'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {

@@ -1,0 +1,104 @@
+// Figures for the web build, printed, not tested: the size of the folder, the time from
+// navigation to the first painted board against a minimal Emscripten page in the same browser
+// and run, and the cost of one drag step.
+// Usage: node web_bench.mjs SITE MINIMAL_SITE TESTS_WEB (the folder with Playwright installed)
+import { createServer } from 'node:http';
+import { readFile, readdir } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import { extname, join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+
+const [site, minimalSite, testsWeb] = process.argv.slice(2);
+const { chromium } = createRequire(join(testsWeb, 'package.json'))('playwright-core');
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png' };
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+let plain = 0, gzipped = 0;
+for (const name of await readdir(site)) {
+  const bytes = await readFile(join(site, name));
+  plain += bytes.length;
+  gzipped += gzipSync(bytes, { level: 9 }).length;
+}
+console.log(`web folder: ${plain} bytes, ${gzipped} bytes gzipped file by file (goal <= 40960)`);
+
+const server = createServer(async (request, response) => {
+  const path = new URL(request.url, 'http://x').pathname;
+  const [root, name] = path.startsWith('/minimal/') ? [minimalSite, path.slice(9)] : [site, path.slice(1)];
+  const file = name || 'index.html';
+  try {
+    const body = await readFile(join(root, file));
+    response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+    response.end(body);
+  } catch {
+    response.writeHead(404).end();
+  }
+});
+await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+const origin = `http://127.0.0.1:${server.address().port}`;
+const browser = await chromium.launch({
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+         '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+});
+
+// Milliseconds from navigation to the frame after the canvas shows green at (35, 35).
+async function firstPaint(url) {
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(url, { waitUntil: 'commit' });
+  const ms = await page.evaluate(() => new Promise((resolve) => {
+    const check = () => {
+      const canvas = document.getElementById('board');
+      const pixel = canvas?.getContext('2d').getImageData(35, 35, 1, 1).data;
+      if (pixel && pixel[1] === 192) resolve(performance.now());
+      else requestAnimationFrame(check);
+    };
+    check();
+  }));
+  await context.close();
+  return ms;
+}
+
+const game = [], minimal = [];
+for (let i = 0; i < 15; ++i) {
+  game.push(await firstPaint(`${origin}/`));
+  minimal.push(await firstPaint(`${origin}/minimal/minimal.html`));
+}
+const g = median(game), m = median(minimal);
+console.log(`navigation to first painted board (median of 15): game ${g.toFixed(1)} ms, ` +
+            `minimal page ${m.toFixed(1)} ms, ratio ${(g / m).toFixed(3)} (goal <= 1.10)`);
+
+// One drag step: the pointer's position through the game's conversion, rules and canvas paint,
+// the single block going right and back; and a real mouse move through the browser, round trip.
+const context = await browser.newContext({ serviceWorkers: 'block' });
+const page = await context.newPage();
+await page.goto(`${origin}/`);
+await page.waitForSelector('body[data-ready="true"]');
+// `game` is the page script's module: the same call its pointer handlers make.
+const perStep = await page.evaluate(() => {
+  const at = (c) => (148 * c + 74) * 6.771435 / 15 * devicePixelRatio;
+  const y = 189 * 7.95 / 15 * devicePixelRatio;
+  game._quandrel_mouse(0, 1, 1, 0, at(3), y, devicePixelRatio);
+  const steps = 2000;
+  const start = performance.now();
+  for (let i = 0; i < steps; ++i) {
+    game._quandrel_mouse(1, 0, 1, 0, at(i % 2 === 0 ? 4 : 3), y, devicePixelRatio);
+  }
+  return (performance.now() - start) / steps;
+});
+const client = await page.locator('#client').boundingBox();
+const rounds = [];
+await page.mouse.move(client.x + 118, client.y + 100);
+await page.mouse.down();
+for (let i = 0; i < 100; ++i) {
+  const start = performance.now();
+  await page.mouse.move(client.x + (i % 2 === 0 ? 368 : 118), client.y + 100);
+  rounds.push(performance.now() - start);
+}
+await page.mouse.up();
+console.log(`drag step, pointer event to painted canvas: ${(perStep * 1000).toFixed(0)} us ` +
+            `(goal < 1000 us); real mouse move round trip through the browser: ` +
+            `${median(rounds).toFixed(2)} ms median`);
+await browser.close();
+server.close();
