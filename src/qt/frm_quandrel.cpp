@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
+#include "game/traces.h"
 #include "qt/app_icon.h"
 #include "qt/panel_text.h"
 
@@ -119,17 +120,15 @@ void frmQuandrel::showState() {
     const ScreenUpdate update = game_.TakeUpdate(board_->scale());
     for (const PixelRect& rect : update.repaint) board_->repaint(rect);
     if (update.writeText1) {
-        QString text = QString::fromStdString(game_.Text1);
-        ReplaceText(*text1_->document(), text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        ReplaceText(*text1_->document(),
+                    QString::fromStdString(ReplaceAll(game_.Text1, "\r\n", "\n")));
     }
 }
 
 void frmQuandrel::openBox(const std::string& prompt, int, const std::string& title) {
     showState();
-    QString lines = QString::fromStdString(prompt);
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), lines, QMessageBox::Ok,
-                    this);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                    QString::fromStdString(ReplaceAll(prompt, "\r", "\n")), QMessageBox::Ok, this);
     box.exec();
     game_.BoxClosed(kOk);  // the only button: Enter, Esc and the close box all mean OK
 }

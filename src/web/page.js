@@ -53,7 +53,7 @@ const page = {
   writeText1(text) { ui.text1.value = text; },
   openBox(prompt, flags, title) {
     ui.boxTitle.textContent = title;
-    ui.boxPrompt.textContent = prompt.split('\r').join('\n');
+    ui.boxPrompt.textContent = prompt;
     ui.box.showModal();
     ui.boxOk.focus();
   },

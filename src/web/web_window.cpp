@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/traces.h"
 
 extern "C" {
 // Implemented in library.js.
@@ -33,14 +34,8 @@ class WebWindow : public Window, public Painter {
         if (game.ending()) return;
         const ScreenUpdate update = game.TakeUpdate(scale);
         for (const PixelRect& rect : update.repaint) paint(rect);
-        if (update.writeText1) {
-            std::string text = game.Text1;
-            for (std::size_t at = text.find("\r\n"); at != std::string::npos;
-                 at = text.find("\r\n", at)) {
-                text.erase(at, 1);
-            }
-            quandrel_js_write_text1(text.c_str());
-        }
+        if (update.writeText1)
+            quandrel_js_write_text1(ReplaceAll(game.Text1, "\r\n", "\n").c_str());
     }
 
     // Paints one area of the client area, in device pixels, over the window's background.
@@ -54,12 +49,14 @@ class WebWindow : public Window, public Painter {
     void fillRect(PixelRect r, std::uint32_t bgr) override {
         quandrel_js_fill(r.left, r.top, r.right, r.bottom, bgr);
     }
-    void outlineRect(PixelRect r) override { quandrel_js_outline(r.left, r.top, r.right, r.bottom); }
+    void outlineRect(PixelRect r) override {
+        quandrel_js_outline(r.left, r.top, r.right, r.bottom);
+    }
 
     // Window
     void openBox(const std::string& prompt, int flags, const std::string& title) override {
         present();
-        quandrel_js_open_box(prompt.c_str(), flags, title.c_str());
+        quandrel_js_open_box(ReplaceAll(prompt, "\r", "\n").c_str(), flags, title.c_str());
     }
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override {
         // CSS pixels; grown where the page's frame leaves too little room for the board.
@@ -89,9 +86,9 @@ std::string Description() {
     const PixelRect text1 = ToPixels(kText1Rect, 1.0);
     return "{\"caption\":" + Quoted(kCaption) + ",\"menus\":[" + menus + "],\"text1\":[" +
            std::to_string(text1.left) + "," + std::to_string(text1.top) + "," +
-           std::to_string(text1.right - text1.left) + "," + std::to_string(text1.bottom - text1.top) +
-           "],\"font\":[" + Quoted(kText1Font.face) + "," + std::to_string(kText1Font.points) + "," +
-           std::to_string(kText1Font.weight) + "]}";
+           std::to_string(text1.right - text1.left) + "," +
+           std::to_string(text1.bottom - text1.top) + "],\"font\":[" + Quoted(kText1Font.face) +
+           "," + std::to_string(kText1Font.points) + "," + std::to_string(kText1Font.weight) + "]}";
 }
 
 }  // namespace
@@ -133,9 +130,8 @@ EMSCRIPTEN_KEEPALIVE void quandrel_mouse(int action, int button, int buttons, in
 
 // True when the key must not go on to the page (the program is ending).
 EMSCRIPTEN_KEEPALIVE int quandrel_key(int text1, int typed, int control) {
-    const bool swallowed =
-        window->game.Key(text1 ? quandrel::KeyTarget::Text1 : quandrel::KeyTarget::Form, typed,
-                         control != 0);
+    const bool swallowed = window->game.Key(
+        text1 ? quandrel::KeyTarget::Text1 : quandrel::KeyTarget::Form, typed, control != 0);
     window->present();
     return swallowed;
 }

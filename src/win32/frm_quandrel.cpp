@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "game/traces.h"
 #include "gdi_painter.h"
 #include "utf16.h"
 
@@ -64,16 +65,6 @@ constexpr MouseMessage kMouseMessages[] = {
     {WM_MOUSEMOVE, MouseAction::Move, 0},
 };
 
-// A prompt's lines are separated by "\r"; the box breaks lines at "\r\n".
-std::wstring PromptLines(const std::string& prompt) {
-    std::string lines;
-    for (const char c : prompt) {
-        lines += c;
-        if (c == '\r') lines += '\n';
-    }
-    return Widen(lines);
-}
-
 }  // namespace
 
 frmQuandrel::frmQuandrel(HINSTANCE instance, DpiApi dpiApi) : dpiApi_(dpiApi) {
@@ -124,8 +115,9 @@ void frmQuandrel::layoutText1() {
 void frmQuandrel::openBox(const std::string& prompt, int flags, const std::string& title) {
     showState();
     UpdateWindow(hwnd_);
-    game_.BoxClosed(MessageBoxW(hwnd_, PromptLines(prompt).c_str(), Widen(title).c_str(),
-                                static_cast<UINT>(flags)));
+    // The box breaks lines at "\r\n".
+    game_.BoxClosed(MessageBoxW(hwnd_, Widen(ReplaceAll(prompt, "\r", "\r\n")).c_str(),
+                                Widen(title).c_str(), static_cast<UINT>(flags)));
 }
 
 void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {

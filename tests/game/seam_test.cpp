@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "game/traces.h"
 #include "input/drag_grid.h"
 #include "support/layout.h"
 #include "support/recording_window.h"
@@ -61,6 +62,24 @@ TEST(PlatformInput, MousePositionsBeyondFloatAreClamped) {
     loaded.game.Mouse({MouseAction::Press, 1, 1, 0, 1e300, -1e300, 1});
     EXPECT_EQ(loaded.game.dragX, 32767);
     EXPECT_EQ(loaded.game.dragY, -32768);
+}
+
+TEST(PlatformText, LineBreaksBecomeThePlatforms) {
+    struct Case {
+        const char* text;
+        const char* from;
+        const char* to;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"i=19 board(4,3)=1\r\n color=16711680", "\r\n", "\n",
+         "i=19 board(4,3)=1\n color=16711680"},
+        {"a\rb\r\rc", "\r", "\r\n", "a\r\nb\r\n\r\nc"},
+        {"\r\n\r\n", "\r\n", "\n", "\n\n"},
+        {"move ther", "\r\n", "\n", "move ther"},
+        {"", "\r", "\n", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReplaceAll(c.text, c.from, c.to), c.result) << c.text;
 }
 
 TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
