@@ -142,16 +142,18 @@ Program::Program(XServer& server, const std::vector<std::string>& command, bool 
         return false;
     });
     if (!found) throw std::runtime_error("the program's window did not appear");
-    // Wait until the geometry settles and the board is painted (its top-left cell is green).
+    // Wait until the geometry settles (a window manager may place the window elsewhere first)
+    // and the board is painted (its top-left cell is green).
     Rect last;
     WaitFor([&] {
         const Rect now = FrameGeometry();
         const bool same = now == last;
         last = now;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
         return same;
     });
-    const Rect client = ClientGeometry();
     WaitFor([&] {
+        const Rect client = ClientGeometry();
         for (int y = client.y; y < client.y + 60; ++y) {
             if (PixelAt(d, client.x + 35, y) == Rgb{0, 192, 0}) {
                 menu_height_ = y - client.y;

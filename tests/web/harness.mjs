@@ -53,9 +53,17 @@ export function useBrowser() {
 }
 
 // A fresh context and page at the game, once it has started. `options` are Playwright's context
-// options (viewport, deviceScaleFactor, hasTouch).
-export async function openGame(options = {}) {
+// options (viewport, deviceScaleFactor, hasTouch), and `extraStyle` CSS added to the page.
+export async function openGame({ extraStyle, ...options } = {}) {
   const context = await browser.newContext({ viewport: { width: 800, height: 600 }, ...options });
+  if (extraStyle) {
+    // The page as served, with more style after its own.
+    await context.route(`${origin}/`, async (route) => {
+      const response = await route.fetch();
+      const html = (await response.text()).replace('</head>', `<style>${extraStyle}</style></head>`);
+      await route.fulfill({ response, body: html });
+    });
+  }
   const page = await context.newPage();
   const errors = [];
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });

@@ -33,6 +33,17 @@ test('starts as the described window: title, frame at 13, 13 with 362 x 330, the
   await game.close();
 });
 
+test('a frame thicker than the start-up size allows for grows the window just enough', async () => {
+  const game = await openGame({ extraStyle: '#titlebar { flex-basis: 60px; }' });
+  const frame = await game.page.locator('#window').boundingBox();
+  const client = await game.client();
+  assert.deepEqual([frame.x, frame.y, frame.width], [13, 13, 362]);
+  assert.equal(client.height, 281, 'the client area is just tall enough for the board');
+  assert.ok(frame.height > 330);
+  await expectStartUpPicture(game);
+  await game.close();
+});
+
 test('the menu bar follows the menubar pattern, built from the game\'s menu tree', async () => {
   const game = await openGame();
   const { page } = game;
