@@ -66,8 +66,9 @@ bool Game::Key(KeyTarget target, int typed, bool control) {
 }
 
 void Game::Menu(Command command) {
-    const CommandHandler handler = kCommandHandlers[static_cast<std::size_t>(command)];
-    if (Accepting() && handler != nullptr) (this->*handler)();
+    const auto index = static_cast<std::size_t>(command);
+    if (!Accepting() || index >= std::size(kCommandHandlers)) return;  // no such command
+    if (const CommandHandler handler = kCommandHandlers[index]) (this->*handler)();
 }
 
 void Game::BoxClosed(int result) {

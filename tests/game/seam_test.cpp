@@ -119,6 +119,16 @@ TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
     }
 }
 
+TEST(Menus, ACommandOutsideTheMenuTreeDoesNothing) {
+    for (const int command : {0, 6, 1000, -1}) {
+        LoadedGame loaded;
+        loaded.game.Menu(static_cast<Command>(command));
+        EXPECT_TRUE(loaded.window.boxes.empty()) << command;
+        EXPECT_TRUE(loaded.window.geometries.empty()) << command;
+        EXPECT_EQ(loaded.window.ends, 0) << command;
+    }
+}
+
 TEST(Boxes, ObjectPutsThePlayersBoardBackWhenItsBoxClosesWhateverTheResult) {
     for (const int result : {kOk, 2, 0}) {
         LoadedGame loaded;
