@@ -55,13 +55,14 @@ class EndToEnd : public ::testing::Test {
     static std::string WindowsBuild() { return std::getenv("QUANDREL_WINDOWS_BUILD"); }
     // What the Windows build's test helper says of the game's window: "text" or "rect".
     static std::string Peek(const char* what) {
-        const std::string command = "wine '" + WindowsBuild() + "/tests/win32/quandrel-peek.exe' " +
-                                    what + " 2>/dev/null";
+        const std::string command =
+            "wine '" + WindowsBuild() + "/tests/win32/quandrel-peek.exe' " + what + " 2>/dev/null";
         FILE* pipe = popen(command.c_str(), "r");
         if (pipe == nullptr) return {};
         std::string out;
         char buffer[256];
-        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            out.append(buffer, n);
         pclose(pipe);
         return out;
     }
@@ -171,27 +172,30 @@ class EndToEnd : public ::testing::Test {
     // The window whose title is `title`, other than the game's own, waiting up to `timeout_ms`.
     Window FindWindow(const char* title, int timeout_ms = 10000) {
         Window found = 0;
-        WaitFor([&] {
-            Window root, parent, *children = nullptr;
-            unsigned int count = 0;
-            XQueryTree(display(), DefaultRootWindow(display()), &root, &parent, &children, &count);
-            for (unsigned int i = 0; i < count && !found; ++i) {
-                Window r2, p2, *inner = nullptr;
-                unsigned int n = 0;
-                XQueryTree(display(), children[i], &r2, &p2, &inner, &n);
-                for (unsigned int j = 0; j < n && !found; ++j) {
-                    char* name = nullptr;
-                    if (XFetchName(display(), inner[j], &name) && name &&
-                        std::string(name) == title) {
-                        found = inner[j];
+        WaitFor(
+            [&] {
+                Window root, parent, *children = nullptr;
+                unsigned int count = 0;
+                XQueryTree(display(), DefaultRootWindow(display()), &root, &parent, &children,
+                           &count);
+                for (unsigned int i = 0; i < count && !found; ++i) {
+                    Window r2, p2, *inner = nullptr;
+                    unsigned int n = 0;
+                    XQueryTree(display(), children[i], &r2, &p2, &inner, &n);
+                    for (unsigned int j = 0; j < n && !found; ++j) {
+                        char* name = nullptr;
+                        if (XFetchName(display(), inner[j], &name) && name &&
+                            std::string(name) == title) {
+                            found = inner[j];
+                        }
+                        if (name) XFree(name);
                     }
-                    if (name) XFree(name);
+                    if (inner) XFree(inner);
                 }
-                if (inner) XFree(inner);
-            }
-            if (children) XFree(children);
-            return found != 0;
-        }, std::chrono::milliseconds(timeout_ms));
+                if (children) XFree(children);
+                return found != 0;
+            },
+            std::chrono::milliseconds(timeout_ms));
         return found;
     }
 
@@ -350,17 +354,10 @@ class ThickFrames : public EndToEnd {
         const Rect outer = Outer();
         return outer.x == 13 && outer.y == 13 && outer.width < 400 && outer.height < 400;
     }
-    // Waits until the window stands at its start-up place and has kept its size for a while:
-    // the window manager may pass through other sizes on the way.
+    // The window manager may pass through other sizes on the way.
     void WaitForStartUpPlace() {
-        Rect last;
-        WaitFor([&] {
-            const Rect now = program().ClientGeometry();
-            const bool settled = now == last && AtStartUpPlace();
-            last = now;
-            Settle(display(), 200);
-            return settled;
-        });
+        WaitFor([&] { return AtStartUpPlace(); });
+        program().WaitUntilSettled();
     }
     // Every square and the bottom-right pixel of every outline show below the menu bar, the
     // panel does not, and the outer size grew only by what the client area lacked.

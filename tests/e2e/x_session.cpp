@@ -8,9 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace quandrel::e2e {
@@ -142,26 +145,29 @@ Program::Program(XServer& server, const std::vector<std::string>& command, bool 
         return false;
     });
     if (!found) throw std::runtime_error("the program's window did not appear");
-    // Wait until the geometry settles (a window manager may place the window elsewhere first)
-    // and the board is painted (its top-left cell is green).
-    Rect last;
+    WaitUntilSettled();
+}
+
+// Scans down the client area's column at x 35 for the board's top-left cell (green); -1 while
+// it is not painted.
+int Program::MenuHeight() const {
+    const Rect client = ClientGeometry();
+    for (int y = client.y; y < client.y + 60; ++y) {
+        if (PixelAt(server_.display(), client.x + 35, y) == Rgb{0, 192, 0}) return y - client.y;
+    }
+    return -1;
+}
+
+void Program::WaitUntilSettled() {
+    std::optional<std::pair<Rect, int>> last;
     WaitFor([&] {
-        const Rect now = FrameGeometry();
-        const bool same = now == last;
+        const std::pair now{FrameGeometry(), MenuHeight()};
+        const bool same = now.second >= 0 && last == now;
         last = now;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         return same;
     });
-    WaitFor([&] {
-        const Rect client = ClientGeometry();
-        for (int y = client.y; y < client.y + 60; ++y) {
-            if (PixelAt(d, client.x + 35, y) == Rgb{0, 192, 0}) {
-                menu_height_ = y - client.y;
-                return true;
-            }
-        }
-        return false;
-    });
+    menu_height_ = std::max(last->second, 0);
 }
 
 Program::~Program() {

@@ -1,4 +1,5 @@
-// The real program under Xvfb with a window manager, driven by XTEST input and read from screenshots.
+// The real program under Xvfb with a window manager, driven by XTEST input and read from
+// screenshots.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -24,8 +25,8 @@ struct Rgb {
 
 inline const std::vector<std::string> kOpenbox = {"openbox", "--sm-disable"};
 // GNOME's window manager, with its thick title bar.
-inline const std::vector<std::string> kMutter = {"dbus-run-session", "--",   "mutter",
-                                                 "--x11",            "--replace", "--sm-disable"};
+inline const std::vector<std::string> kMutter = {
+    "dbus-run-session", "--", "mutter", "--x11", "--replace", "--sm-disable"};
 
 // Xvfb and a window manager for one test suite.
 class XServer {
@@ -62,12 +63,17 @@ class Program {
     std::vector<unsigned long> Property(const char* name) const;
     // Top-left of the board (the client area below the menu bar), in screen pixels.
     Rect Board() const;
+    // Waits until the frame has stopped moving and the board is painted (a window manager, or
+    // the program itself, may place the window elsewhere first), and finds the board again.
+    void WaitUntilSettled();
 
     // Exit status once the process has ended, or nullopt after the timeout.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
     bool Running();
 
   private:
+    int MenuHeight() const;
+
     XServer& server_;
     pid_t pid_ = -1;
     Window window_ = 0;
