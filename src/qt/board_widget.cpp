@@ -12,10 +12,6 @@ QColor FromBgr(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-QRect ToQRect(const PixelRect& rect) {
-    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-}
-
 // QPainter set up to draw in device pixels.
 class QtPainter : public Painter {
   public:

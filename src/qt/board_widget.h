@@ -7,6 +7,10 @@
 
 namespace quandrel {
 
+inline QRect ToQRect(const PixelRect& rect) {
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
 class BoardWidget : public QWidget {
   public:
     BoardWidget(const Shapes& shapes, QWidget* parent = nullptr);

@@ -57,10 +57,7 @@ int Typed(const QKeyEvent& event) {
 
 QString FromUtf8(const char* text) { return QString::fromUtf8(text); }
 
-QRect LogicalPixels(const TwipRect& rect) {
-    const PixelRect pixels = ToPixels(rect, 1.0);
-    return QRect(pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top);
-}
+QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0)); }
 
 }  // namespace
 

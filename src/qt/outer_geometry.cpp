@@ -46,9 +46,9 @@ void OuterGeometry::Apply() {
     pending_ = false;
     applied_ = FrameMargins();
     // Around the client area: the frame, and inside it the menu bar.
-    const PixelSize frame{applied_.left() + applied_.right(),
-                          applied_.top() + applied_.bottom() +
-                              window_.menuBar()->sizeHint().height()};
+    const PixelSize frame{
+        applied_.left() + applied_.right(),
+        applied_.top() + applied_.bottom() + window_.menuBar()->sizeHint().height()};
     const PixelSize size = GrownToShowBoard({outer_.width(), outer_.height()}, frame, 1.0);
     window_.move(outer_.topLeft());  // a window's position is that of its frame
     window_.resize(QSize(size.width, size.height).shrunkBy(applied_));
