@@ -354,7 +354,8 @@ class ThickFrames : public EndToEnd {
         const Rect outer = Outer();
         return outer.x == 13 && outer.y == 13 && outer.width < 400 && outer.height < 400;
     }
-    // The window manager may pass through other sizes on the way.
+    // Waits for the start-up place, then for the window to keep still there: the window manager
+    // may pass through other sizes on the way.
     void WaitForStartUpPlace() {
         WaitFor([&] { return AtStartUpPlace(); });
         program().WaitUntilSettled();
