@@ -1,10 +1,9 @@
 #include "game/traces.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace quandrel {
 namespace {
@@ -29,21 +28,40 @@ constexpr std::array<TraceText, 9> kTraces{{
     {"you moved a big4", kBlank},
 }};
 
+// 10 to the power `n` (n >= 0), exact up to 1e22.
+double PowerOfTen(int n) {
+    double power = 1;
+    for (int i = 0; i < n; ++i) power *= 10;
+    return power;
+}
+
 }  // namespace
 
 std::string NumberText(int value) { return std::to_string(value); }
 
 std::string NumberText(double value) {
-    if (std::trunc(value) == value && std::fabs(value) < 1e15) {
-        return std::to_string(static_cast<long long>(value));
-    }
-    // The shortest form that reads back as the same value.
-    char buffer[32];
-    for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-        if (std::strtod(buffer, nullptr) == value) break;
-    }
-    return buffer;
+    if (std::isnan(value)) return "NaN";
+    if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e-15) return "0";
+    // Fifteen significant digits, in plain decimal: `shift` digits after the point, or as many
+    // zeros before it when negative.
+    int exponent = 0;
+    for (double power = 10; power <= magnitude; power *= 10) ++exponent;
+    for (double power = 1; power > magnitude; power /= 10) --exponent;
+    const int shift = 14 - exponent;
+    const double scaled = shift >= 0 ? magnitude * PowerOfTen(std::min(shift, 22)) *
+                                           PowerOfTen(std::max(shift - 22, 0))
+                                     : magnitude / PowerOfTen(-shift);
+    std::string digits = std::to_string(static_cast<long long>(std::round(scaled)));
+    const std::string sign = value < 0 ? "-" : "";
+    if (shift <= 0) return sign + digits + std::string(static_cast<std::size_t>(-shift), '0');
+    const auto point = static_cast<std::size_t>(shift);
+    if (digits.size() <= point) digits.insert(0, point + 1 - digits.size(), '0');
+    const std::string whole = digits.substr(0, digits.size() - point);
+    std::string fraction = digits.substr(digits.size() - point);
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    return sign + whole + (fraction.empty() ? "" : "." + fraction);
 }
 
 std::string CellText(int c, int r, int code) {

@@ -23,13 +23,15 @@ const place = { left: 0, top: 0, width: 0, height: 0 };
 // Device pixels per CSS pixel of the client area, as the game's paint and mouse scale take it.
 const scale = () => window.devicePixelRatio * zoom;
 const cssColor = (bgr) => `rgb(${bgr & 255},${(bgr >> 8) & 255},${(bgr >> 16) & 255})`;
-const faceColor = getComputedStyle(document.documentElement).getPropertyValue('--face').trim();
-const textColor = getComputedStyle(document.documentElement).getPropertyValue('--window-text').trim();
+const styleColor = (name) => getComputedStyle(document.documentElement).getPropertyValue(name).trim();
+let faceColor, textColor;  // read at the first paint, once the page is styled
 
 // What the game asks of its window -------------------------------------------------------------
 
 const page = {
   beginArea(l, t, r, b) {
+    faceColor ??= styleColor('--face');
+    textColor ??= styleColor('--window-text');
     ctx.save();
     ctx.beginPath();
     ctx.rect(l, t, r - l, b - t);
@@ -85,7 +87,7 @@ ui.box.addEventListener('keydown', (e) => {
 // The window's place and size --------------------------------------------------------------------
 
 function layOut() {
-  zoom = Math.min(1, (window.innerWidth - MARGIN) / (place.left + place.width));
+  zoom = Math.min(1, (document.documentElement.clientWidth - MARGIN) / (place.left + place.width));
   ui.desktop.style.transform = zoom < 1 ? `scale(${zoom})` : '';
   Object.assign(ui.window.style, {
     left: `${place.left}px`, top: `${place.top}px`,
@@ -94,14 +96,11 @@ function layOut() {
   sizeCanvas();
 }
 
-// The canvas covers the client area with device pixels.
+// The canvas covers the client area (by its style) with device pixels.
 function sizeCanvas() {
-  const width = ui.client.clientWidth, height = ui.client.clientHeight;
   const s = scale();
-  ui.canvas.style.width = `${width}px`;
-  ui.canvas.style.height = `${height}px`;
-  ui.canvas.width = Math.round(width * s);
-  ui.canvas.height = Math.round(height * s);
+  ui.canvas.width = Math.round(ui.client.clientWidth * s);
+  ui.canvas.height = Math.round(ui.client.clientHeight * s);
   if (game) game._quandrel_repaint(s, ui.canvas.width, ui.canvas.height);
 }
 
@@ -114,7 +113,7 @@ function watchPixelRatio() {
 // Moving by the title bar and resizing by the edges, as a window manager does.
 function follow(handle, onMove) {
   handle.addEventListener('pointerdown', (e) => {
-    if (e.button !== 0 || e.target === ui.close) return;
+    if (e.button !== 0 || ui.close.contains(e.target)) return;
     e.preventDefault();
     handle.setPointerCapture(e.pointerId);
     const start = { x: e.clientX, y: e.clientY, ...place };
@@ -223,57 +222,19 @@ ui.window.addEventListener('keydown', (e) => {
   }
 });
 
-// Menus: the ARIA menubar pattern, built from the game's menu tree --------------------------------
+// Menus: the ARIA menubar pattern over the menu tree the page was written with -----------------
 
-const bar = [];  // { item, menu (or null), entries: [{ item, key }] , key }
+const bar = [];  // { item, key, menu (or null), command, entries: [{ item, key, command }] }
+const accessKey = (item) => item.querySelector('u')?.textContent.toLowerCase() ?? '';
+const commandOf = (item) => Number(item.dataset.command ?? 0);
 
-function captionNodes(caption) {
-  const at = caption.indexOf('&');
-  const span = document.createElement('span');
-  if (at < 0) {
-    span.textContent = caption;
-    return { span, key: '' };
+function wireMenus() {
+  for (const holder of ui.menubar.children) {
+    const item = holder.firstElementChild, menu = item.nextElementSibling;
+    const entries = [...(menu?.children ?? [])].map(
+      (entry) => ({ item: entry, key: accessKey(entry), command: commandOf(entry) }));
+    bar.push({ item, key: accessKey(item), menu, command: commandOf(item), entries });
   }
-  const u = document.createElement('u');
-  u.textContent = caption[at + 1];
-  span.append(caption.slice(0, at), u, caption.slice(at + 2));
-  return { span, key: caption[at + 1].toLowerCase() };
-}
-
-function buildMenus(entries) {
-  let current = null;
-  for (const entry of entries) {
-    const { span, key } = captionNodes(entry.caption);
-    const item = span;
-    item.setAttribute('role', 'menuitem');
-    item.id = entry.name;
-    item.tabIndex = -1;
-    if (entry.level === 0) {
-      const holder = document.createElement('div');
-      holder.className = 'bar-item';
-      holder.setAttribute('role', 'none');
-      holder.append(item);
-      ui.menubar.append(holder);
-      current = { item, key, menu: null, entries: [] };
-      bar.push(current);
-      if (entry.command === 0) {
-        const menu = document.createElement('div');
-        menu.setAttribute('role', 'menu');
-        menu.setAttribute('aria-label', item.textContent);
-        menu.hidden = true;
-        holder.append(menu);
-        item.setAttribute('aria-haspopup', 'menu');
-        item.setAttribute('aria-expanded', 'false');
-        current.menu = menu;
-      } else {
-        current.command = entry.command;
-      }
-    } else {
-      current.menu.append(item);
-      current.entries.push({ item, key, command: entry.command });
-    }
-  }
-  bar[0].item.tabIndex = 0;
   for (const [index, top] of bar.entries()) {
     top.item.addEventListener('click', () => {
       if (top.menu) {
@@ -293,6 +254,7 @@ function buildMenus(entries) {
     }
   }
 }
+wireMenus();
 
 function focusBarItem(index) {
   for (const top of bar) top.item.tabIndex = -1;
@@ -406,20 +368,14 @@ const instantiateWasm = (imports, receive) => {
 
 createQuandrel({ page, instantiateWasm }).then((module) => {
   game = module;
-  const description = JSON.parse(module.UTF8ToString(module._quandrel_describe()));
-  ui.caption.textContent = description.caption;
-  buildMenus(description.menus);
-  const [left, top, width, height] = description.text1;
-  const [face, points, weight] = description.font;
-  Object.assign(ui.text1.style, {
-    left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
-    font: `${weight} ${points}pt "${face}", sans-serif`,
-  });
   game._quandrel_start(scale());
   watchPixelRatio();
   ui.window.focus({ preventScroll: true });
   document.body.dataset.ready = 'true';
 });
 
-// Offline play once visited; no worker (an insecure origin, say) just means no offline play.
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+// Offline play once visited, set up after the start so as not to compete with it; no worker (an
+// insecure origin, say) just means no offline play.
+if ('serviceWorker' in navigator) {
+  addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+}

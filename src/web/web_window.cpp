@@ -71,38 +71,12 @@ class WebWindow : public Window, public Painter {
 
 WebWindow* window = nullptr;
 
-std::string Quoted(const char* text) { return std::string("\"") + text + "\""; }
-
-// The window's description for the page: caption, menu tree, panel rectangle (CSS pixels) and font.
-// The texts hold no quote or backslash.
-std::string Description() {
-    std::string menus;
-    for (const MenuEntry& entry : kMenus) {
-        if (!menus.empty()) menus += ",";
-        menus += "{\"level\":" + std::to_string(entry.level) + ",\"name\":" + Quoted(entry.name) +
-                 ",\"caption\":" + Quoted(entry.caption) +
-                 ",\"command\":" + std::to_string(static_cast<int>(entry.command)) + "}";
-    }
-    const PixelRect text1 = ToPixels(kText1Rect, 1.0);
-    return "{\"caption\":" + Quoted(kCaption) + ",\"menus\":[" + menus + "],\"text1\":[" +
-           std::to_string(text1.left) + "," + std::to_string(text1.top) + "," +
-           std::to_string(text1.right - text1.left) + "," +
-           std::to_string(text1.bottom - text1.top) + "],\"font\":[" + Quoted(kText1Font.face) +
-           "," + std::to_string(kText1Font.points) + "," + std::to_string(kText1Font.weight) + "]}";
-}
-
 }  // namespace
 }  // namespace quandrel
 
 using quandrel::window;
 
 extern "C" {
-
-// The window's description, as JSON.
-EMSCRIPTEN_KEEPALIVE const char* quandrel_describe() {
-    static const std::string description = quandrel::Description();
-    return description.c_str();
-}
 
 // Starts the game: Form_Load places the window; the page then paints it with quandrel_repaint.
 EMSCRIPTEN_KEEPALIVE void quandrel_start(double scale) {
