@@ -360,9 +360,10 @@ document.addEventListener('pointerdown', (e) => {
 
 // Start-up ---------------------------------------------------------------------------------------
 
-// The module instantiates the code that the page's head started compiling.
+// The module compiles the code as it arrives, from the fetch that the page's head started.
 const instantiateWasm = (imports, receive) => {
-  window.quandrelWasm.then((code) => WebAssembly.instantiate(code, imports)).then(receive);
+  WebAssembly.instantiateStreaming(window.quandrelWasm, imports)
+    .then((result) => receive(result.instance));
   return {};
 };
 
@@ -372,10 +373,13 @@ createQuandrel({ page, instantiateWasm }).then((module) => {
   watchPixelRatio();
   ui.window.focus({ preventScroll: true });
   document.body.dataset.ready = 'true';
+  requestAnimationFrame(() => setTimeout(addExtras));
 });
 
-// Offline play once visited, set up after the start so as not to compete with it; no worker (an
-// insecure origin, say) just means no offline play.
-if ('serviceWorker' in navigator) {
-  addEventListener('load', () => navigator.serviceWorker.register('sw.js').catch(() => {}));
+// What the first board does without, added once it has been painted: the web app manifest and
+// offline play (no worker, as on an insecure origin, just means no offline play).
+function addExtras() {
+  const manifest = { rel: 'manifest', href: 'manifest.webmanifest' };
+  document.head.append(Object.assign(document.createElement('link'), manifest));
+  navigator.serviceWorker?.register('sw.js').catch(() => {});
 }

@@ -3,8 +3,8 @@
 'use strict';
 
 const CACHE = 'quandrel';
-const FILES = ['./', 'index.html', 'page.js', 'quandrel.js', 'quandrel.wasm',
-               'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+const FILES = ['./', 'index.html', 'quandrel.wasm', 'manifest.webmanifest', 'icon.svg',
+               'icon-192.png', 'icon-512.png'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));

@@ -2,7 +2,9 @@
 // requests passed to the page's JavaScript (library.js).
 #include <emscripten.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "game/traces.h"
@@ -24,16 +26,26 @@ void quandrel_js_end_program();
 namespace quandrel {
 namespace {
 
+// The smallest rectangle around `rects` (one at least).
+PixelRect Around(const std::vector<PixelRect>& rects) {
+    PixelRect around = rects.front();
+    for (const PixelRect& r : rects) {
+        around = {std::min(around.left, r.left), std::min(around.top, r.top),
+                  std::max(around.right, r.right), std::max(around.bottom, r.bottom)};
+    }
+    return around;
+}
+
 class WebWindow : public Window, public Painter {
   public:
     Game game{*this};
     double scale = 1;  // the page's devicePixelRatio
 
-    // Paints what changed and writes the panel if the game wrote it.
+    // Paints what changed, as one area around it, and writes the panel if the game wrote it.
     void present() {
         if (game.ending()) return;
         const ScreenUpdate update = game.TakeUpdate(scale);
-        for (const PixelRect& rect : update.repaint) paint(rect);
+        if (!update.repaint.empty()) paint(Around(update.repaint));
         if (update.writeText1)
             quandrel_js_write_text1(ReplaceAll(game.Text1, "\r\n", "\n").c_str());
     }

@@ -1,11 +1,10 @@
-// Writes the page from its template with the window the game describes: caption, menu bar,
-// start-up place and the panel's place and font, so that the page shows the whole window as plain
-// markup and style, laid out before any script runs.
-// Usage: write_page TEMPLATE PAGE (run under Node at build time).
+// Writes the page from its template: the window the game describes (caption, menu bar, start-up
+// place, the panel's place and font) as plain markup and style, laid out before any script runs,
+// and the scripts inline, so that one response holds all but the game's compiled code.
+// Usage: write_page TEMPLATE PAGE SCRIPT... (run under Node at build time).
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 #include "game/form_layout.h"
@@ -70,6 +69,12 @@ std::string MenuBarMarkup() {
     return html;
 }
 
+// A whole file, or "" when it cannot be read.
+std::string ReadFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 
 std::string PlaceStyle(const char* selector, const TwipRect& twips) {
@@ -86,25 +91,41 @@ std::string WindowStyle() {
            "\", sans-serif; }\n";
 }
 
+// The page's scripts, in order, inline: the page is whole with its first response.
+std::string InlineScripts(int count, char** files) {
+    std::string html;
+    for (int i = 0; i < count; ++i) {
+        const std::string script = ReadFile(files[i]);
+        if (script.find("</script") != std::string::npos) return "";
+        html += "<script>\n" + script + "</script>\n";
+    }
+    return html;
+}
+
 }  // namespace
 }  // namespace quandrel
 
 int main(int argc, char** argv) {
-    using quandrel::ReplaceAll;
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: write_page TEMPLATE PAGE\n");
+    using namespace quandrel;
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: write_page TEMPLATE PAGE SCRIPT...\n");
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    const std::string page{std::istreambuf_iterator<char>(in), {}};
-    std::string html = ReplaceAll(page, "@WINDOW_STYLE@", quandrel::WindowStyle());
-    html = ReplaceAll(html, "@CAPTION@", quandrel::Escaped(quandrel::kCaption));
-    html = ReplaceAll(html, "@MENUS@", quandrel::MenuBarMarkup());
+    const std::string page = ReadFile(argv[1]);
+    const std::string scripts = InlineScripts(argc - 3, argv + 3);
+    if (page.empty() || scripts.empty()) {
+        std::fprintf(stderr, "write_page: the template or a script is missing, empty or unsafe\n");
+        return 1;
+    }
+    std::string html = ReplaceAll(page, "@WINDOW_STYLE@", WindowStyle());
+    html = ReplaceAll(html, "@CAPTION@", Escaped(kCaption));
+    html = ReplaceAll(html, "@MENUS@", MenuBarMarkup());
+    html = ReplaceAll(html, "@SCRIPTS@", scripts);
     std::ofstream out(argv[2], std::ios::binary);
     out << html;
     out.close();
-    if (!in || !out) {
-        std::fprintf(stderr, "write_page: cannot read %s or write %s\n", argv[1], argv[2]);
+    if (!out) {
+        std::fprintf(stderr, "write_page: cannot write %s\n", argv[2]);
         return 1;
     }
     return 0;
