@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev
   libgtest-dev
   xvfb xauth openbox libx11-dev libxtst-dev x11-utils
   mutter dbus-daemon weston xwayland qt6-wayland

@@ -1,14 +1,14 @@
 #include "qt/frm_quandrel.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <optional>
 
 #include "game/traces.h"
-#include "qt/app_icon.h"
-#include "qt/panel_text.h"
 
 namespace quandrel {
 namespace {
@@ -25,17 +25,15 @@ std::int16_t ButtonBits(Qt::MouseButtons buttons) {
     return static_cast<std::int16_t>(buttons.toInt() & 7);
 }
 
-MouseAction ActionOf(QEvent::Type type) {
+// What a mouse event does; a double click's second press is a press.
+std::optional<MouseAction> ActionOf(QEvent::Type type) {
     switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: return MouseAction::Press;
         case QEvent::MouseMove: return MouseAction::Move;
         case QEvent::MouseButtonRelease: return MouseAction::Release;
-        default: return MouseAction::Press;  // a double click's second press is a press
+        default: return std::nullopt;
     }
-}
-
-bool IsMouse(QEvent::Type type) {
-    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
-           type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
 }
 
 bool ControlHeld(const QKeyEvent& event) {
@@ -62,19 +60,28 @@ QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0));
 }  // namespace
 
 frmQuandrel::frmQuandrel()
-    : onEnd([] { QCoreApplication::exit(0); }),
-      board_(new BoardWidget(game_.shapes, this)),
-      text1_(new QPlainTextEdit(board_)) {
+    : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_.shapes, this)) {
     setWindowTitle(FromUtf8(kCaption));
-    setWindowIcon(AppIcon());
-    createMenus();
     setCentralWidget(board_);
     board_->setFocusPolicy(Qt::ClickFocus);
     board_->installEventFilter(this);
-    createText1();
     game_.Form_Load();
     showState();
     board_->setFocus();
+    QMetaObject::invokeMethod(this, &frmQuandrel::completeWindow, Qt::QueuedConnection);
+}
+
+void frmQuandrel::completeWindow() {
+    setWindowIcon(QIcon(QStringLiteral(":/icons/org.quandrel.quandrel-192.png")));
+    createMenus();
+    Text1();
+    layout()->activate();  // now, so that the first paint shows the menu bar
+    outerGeometry_.Follow();
+}
+
+QPlainTextEdit* frmQuandrel::Text1() {
+    if (text1_ == nullptr) createText1();
+    return text1_;
 }
 
 void frmQuandrel::createMenus() {
@@ -99,6 +106,7 @@ void frmQuandrel::createMenus() {
 }
 
 void frmQuandrel::createText1() {
+    text1_ = new QPlainTextEdit(board_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(LogicalPixels(kText1Rect));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -110,6 +118,7 @@ void frmQuandrel::createText1() {
     // Mouse events the panel ignores are not the form's: they must not reach the board.
     text1_->setAttribute(Qt::WA_NoMousePropagation);
     text1_->installEventFilter(this);
+    text1_->show();
 }
 
 void frmQuandrel::showState() {
@@ -117,8 +126,7 @@ void frmQuandrel::showState() {
     const ScreenUpdate update = game_.TakeUpdate(board_->scale());
     for (const PixelRect& rect : update.repaint) board_->repaint(rect);
     if (update.writeText1) {
-        ReplaceText(*text1_->document(),
-                    QString::fromStdString(ReplaceAll(game_.Text1, "\r\n", "\n")));
+        Text1()->setPlainText(QString::fromStdString(ReplaceAll(game_.Text1, "\r\n", "\n")));
     }
 }
 
@@ -140,11 +148,11 @@ void frmQuandrel::endProgram() {
 }
 
 bool frmQuandrel::forwardMouse(QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (!IsMouse(type)) return false;
+    const std::optional<MouseAction> action = ActionOf(event->type());
+    if (!action) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const double scale = board_->scale();
-    game_.Mouse({ActionOf(type), ButtonBits(mouse->button()), ButtonBits(mouse->buttons()),
+    game_.Mouse({*action, ButtonBits(mouse->button()), ButtonBits(mouse->buttons()),
                  ShiftBits(mouse->modifiers()), mouse->position().x() * scale,
                  mouse->position().y() * scale, scale});
     showState();
@@ -152,10 +160,6 @@ bool frmQuandrel::forwardMouse(QEvent* event) {
 }
 
 bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
-    return forwardEvent(watched, event) || QMainWindow::eventFilter(watched, event);
-}
-
-bool frmQuandrel::forwardEvent(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && (watched == board_ || watched == text1_)) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         const bool swallowed = game_.Key(watched == board_ ? KeyTarget::Form : KeyTarget::Text1,
@@ -163,7 +167,7 @@ bool frmQuandrel::forwardEvent(QObject* watched, QEvent* event) {
         showState();
         return swallowed;  // an end key is not also handled by the panel (Ctrl+C does not copy)
     }
-    return watched == board_ && forwardMouse(event);
+    return (watched == board_ && forwardMouse(event)) || QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace quandrel

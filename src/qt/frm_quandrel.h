@@ -19,7 +19,7 @@ class frmQuandrel : public QMainWindow, public Window {
 
     Game& game() { return game_; }
     BoardWidget* board() const { return board_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    QPlainTextEdit* Text1();  // made on first use
     QAction* mnuQuit() const { return mnuQuit_; }
 
     // What ending the program does; quits the application unless replaced (tests record it).
@@ -34,16 +34,18 @@ class frmQuandrel : public QMainWindow, public Window {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // What the window's mapping can do without, added once it is mapped and before its first
+    // paint: the icon, the menu bar and the panel (below the board at first), with their fonts.
+    void completeWindow();
     void createMenus();
     void createText1();
-    bool forwardEvent(QObject* watched, QEvent* event);
     bool forwardMouse(QEvent* event);
     // Repaints the shapes that changed and writes the panel if the game wrote it.
     void showState();
 
     Game game_{*this};
     BoardWidget* board_;
-    QPlainTextEdit* text1_;
+    QPlainTextEdit* text1_ = nullptr;
     QAction* mnuQuit_ = nullptr;
     OuterGeometry outerGeometry_{*this};
 };

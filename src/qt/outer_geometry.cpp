@@ -14,7 +14,7 @@ OuterGeometry::OuterGeometry(QMainWindow& window) : window_(window) {
     timer_.setInterval(50);
     connect(&timer_, &QTimer::timeout, this, [this] {
         --checksLeft_;
-        Check();
+        Follow();
     });
 }
 
@@ -42,25 +42,30 @@ QMargins OuterGeometry::FrameMargins() const {
     return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
+int OuterGeometry::MenuBarHeight() const {
+    const QWidget* bar = window_.menuWidget();
+    return bar != nullptr ? bar->sizeHint().height() : 0;
+}
+
 void OuterGeometry::Apply() {
     pending_ = false;
     applied_ = FrameMargins();
+    appliedMenuBar_ = MenuBarHeight();
     // Around the client area: the frame, and inside it the menu bar.
-    const PixelSize frame{
-        applied_.left() + applied_.right(),
-        applied_.top() + applied_.bottom() + window_.menuBar()->sizeHint().height()};
+    const PixelSize frame{applied_.left() + applied_.right(),
+                          applied_.top() + applied_.bottom() + appliedMenuBar_};
     const PixelSize size = GrownToShowBoard({outer_.width(), outer_.height()}, frame, 1.0);
     window_.move(outer_.topLeft());  // a window's position is that of its frame
     window_.resize(QSize(size.width, size.height).shrunkBy(applied_));
 }
 
-void OuterGeometry::Check() {
+void OuterGeometry::Follow() {
     if (checksLeft_ <= 0) {
         timer_.stop();
         if (pending_) Apply();
         return;
     }
-    if (Framed() && FrameMargins() != applied_) Apply();
+    if (Framed() && (FrameMargins() != applied_ || MenuBarHeight() != appliedMenuBar_)) Apply();
 }
 
 bool OuterGeometry::eventFilter(QObject*, QEvent* event) {
@@ -69,7 +74,7 @@ bool OuterGeometry::eventFilter(QObject*, QEvent* event) {
             if (checksLeft_ > 0) timer_.start();
             break;
         case QEvent::Move:
-        case QEvent::Resize: Check(); break;
+        case QEvent::Resize: Follow(); break;
         default: break;
     }
     return false;

@@ -31,7 +31,8 @@ std::string CaptionMarkup(std::string_view caption) {
 std::string Plain(std::string_view caption) { return ReplaceAll(caption, "&", ""); }
 
 std::string MenuItem(const MenuEntry& entry, const std::string& attributes) {
-    std::string item = "<span role=\"menuitem\" id=\"" + std::string(entry.name) + "\"" + attributes;
+    std::string item =
+        "<span role=\"menuitem\" id=\"" + std::string(entry.name) + "\"" + attributes;
     if (entry.command != Command::None) {
         item += " data-command=\"" + std::to_string(static_cast<int>(entry.command)) + "\"";
     }

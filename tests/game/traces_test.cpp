@@ -1,10 +1,10 @@
 // Numbers as the panel shows them: plain decimal, fifteen significant digits.
+#include "game/traces.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "game/traces.h"
 
 namespace quandrel {
 namespace {
