@@ -4,8 +4,9 @@
 //   startup_bench            runs both kinds several times and prints the figures and ratios
 //   startup_bench game       one run of the game window (reports on stdout)
 //   startup_bench minimal    one run of the minimal window
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs windows.h first.
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>

@@ -3,11 +3,50 @@
 #include <windowsx.h>
 
 #include "game/traces.h"
-#include "gdi_painter.h"
-#include "utf16.h"
 
 namespace quandrel {
 namespace {
+
+// The core's UTF-8 text as the wide-character API takes it.
+std::wstring Widen(const std::string& utf8) {
+    const int size = static_cast<int>(utf8.size());
+    std::wstring wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)),
+        L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+// The drawing primitives in GDI: squares with the DC brush, outlines with the DC pen, which a
+// 1-pixel pen draws inside the rectangle's extent while the null brush leaves the inside clear.
+class GdiPainter : public Painter {
+  public:
+    explicit GdiPainter(HDC dc)
+        : dc_(dc),
+          pen_(SelectObject(dc, GetStockObject(DC_PEN))),
+          brush_(SelectObject(dc, GetStockObject(NULL_BRUSH))) {
+        SetDCPenColor(dc_, GetSysColor(COLOR_WINDOWTEXT));
+    }
+    ~GdiPainter() override {
+        SelectObject(dc_, brush_);
+        SelectObject(dc_, pen_);
+    }
+    GdiPainter(const GdiPainter&) = delete;
+    GdiPainter& operator=(const GdiPainter&) = delete;
+
+    void fillRect(PixelRect rect, std::uint32_t bgr) override {
+        const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+        SetDCBrushColor(dc_, bgr);  // 0x00BBGGRR, as a COLORREF is
+        FillRect(dc_, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+    void outlineRect(PixelRect rect) override {
+        Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
+    }
+
+  private:
+    HDC dc_;
+    HGDIOBJ pen_, brush_;  // the DC's own, put back when done
+};
 
 constexpr int kText1Id = 1;
 constexpr WORD kFirstCommandId = 100;  // a menu entry's id is this plus its Command
