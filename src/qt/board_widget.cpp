@@ -2,7 +2,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <cmath>
 
 namespace quandrel {
 namespace {
@@ -38,13 +37,7 @@ class QtPainter : public Painter {
 BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
     : QWidget(parent), shapes_(shapes) {}
 
-void BoardWidget::repaint(const PixelRect& rect) {
-    const double s = scale();
-    update(QRect(QPoint(static_cast<int>(std::floor(rect.left / s)),
-                        static_cast<int>(std::floor(rect.top / s))),
-                 QPoint(static_cast<int>(std::ceil(rect.right / s)) - 1,
-                        static_cast<int>(std::ceil(rect.bottom / s)) - 1)));
-}
+void BoardWidget::repaint(const PixelRect& rect) { update(ToQRect(Covering(rect, 1 / scale()))); }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     const double s = scale();
@@ -52,12 +45,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.scale(1 / s, 1 / s);
     QtPainter drawing(painter, palette().color(QPalette::WindowText));
-    PaintShapes(shapes_, s,
-                {static_cast<int>(std::floor(dirty.left() * s)),
-                 static_cast<int>(std::floor(dirty.top() * s)),
-                 static_cast<int>(std::ceil((dirty.right() + 1) * s)),
-                 static_cast<int>(std::ceil((dirty.bottom() + 1) * s))},
-                drawing);
+    const PixelRect clip{dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1};
+    PaintShapes(shapes_, s, Covering(clip, s), drawing);
 }
 
 }  // namespace quandrel

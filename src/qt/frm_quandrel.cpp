@@ -79,11 +79,6 @@ void frmQuandrel::completeWindow() {
     outerGeometry_.Follow();
 }
 
-QPlainTextEdit* frmQuandrel::Text1() {
-    if (text1_ == nullptr) createText1();
-    return text1_;
-}
-
 void frmQuandrel::createMenus() {
     QMenu* dropDown = nullptr;
     for (const MenuEntry& entry : kMenus) {
@@ -105,7 +100,8 @@ void frmQuandrel::createMenus() {
     }
 }
 
-void frmQuandrel::createText1() {
+QPlainTextEdit* frmQuandrel::Text1() {
+    if (text1_ != nullptr) return text1_;
     text1_ = new QPlainTextEdit(board_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(LogicalPixels(kText1Rect));
@@ -119,6 +115,7 @@ void frmQuandrel::createText1() {
     text1_->setAttribute(Qt::WA_NoMousePropagation);
     text1_->installEventFilter(this);
     text1_->show();
+    return text1_;
 }
 
 void frmQuandrel::showState() {

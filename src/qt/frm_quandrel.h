@@ -38,7 +38,6 @@ class frmQuandrel : public QMainWindow, public Window {
     // paint: the icon, the menu bar and the panel (below the board at first), with their fonts.
     void completeWindow();
     void createMenus();
-    void createText1();
     bool forwardMouse(QEvent* event);
     // Repaints the shapes that changed and writes the panel if the game wrote it.
     void showState();

@@ -14,6 +14,13 @@ PixelRect ToPixels(const TwipRect& rect, double scale) {
             TwipsToPixels(rect.top + rect.height, scale)};
 }
 
+PixelRect Covering(const PixelRect& rect, double factor) {
+    return {static_cast<int>(std::floor(rect.left * factor)),
+            static_cast<int>(std::floor(rect.top * factor)),
+            static_cast<int>(std::ceil(rect.right * factor)),
+            static_cast<int>(std::ceil(rect.bottom * factor))};
+}
+
 void PaintShapes(const Shapes& shapes, double scale, PixelRect clip, Painter& painter) {
     for (const Shape& square : shapes.Shape2) {
         const PixelRect rect = ToPixels(square.rect, scale);

@@ -33,6 +33,9 @@ class Painter {
 // overlap or meet in pixels at every scale.
 int TwipsToPixels(int twips, double scale);
 PixelRect ToPixels(const TwipRect& rect, double scale);
+// The whole pixels that cover `rect` scaled by `factor`: device pixels to a toolkit's logical
+// pixels and back.
+PixelRect Covering(const PixelRect& rect, double factor);
 
 // The cell squares, then the outlines in their stacking order; only the visible elements that
 // meet `clip`.

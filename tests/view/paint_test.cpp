@@ -107,6 +107,20 @@ TEST(PaintShapes, NeighboursOverlapAndOutlinesStayApartAtEveryScale) {
     EXPECT_EQ(ToPixels({1050, 1050, 1065, 1065}, 2), (PixelRect{140, 140, 282, 282}));
 }
 
+TEST(Covering, TheWholePixelsAroundAScaledRectangle) {
+    const struct {
+        PixelRect rect;
+        double factor;
+        PixelRect covering;
+    } cases[] = {
+        {{0, 0, 70, 70}, 1.0, {0, 0, 70, 70}},
+        {{35, 35, 105, 106}, 1 / 1.5, {23, 23, 70, 71}},  // device pixels to logical at 150 %
+        {{23, 23, 70, 71}, 1.5, {34, 34, 105, 107}},      // and back: never less than before
+        {{-3, -3, 3, 3}, 0.5, {-2, -2, 2, 2}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Covering(c.rect, c.factor), c.covering);
+}
+
 TEST(GrownToShowBoard, GrowsOnlyWhatTheClientAreaLacks) {
     struct Case {
         PixelSize outer;
