@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QWindow>
 #include <optional>
 
 #include "game/traces.h"
@@ -68,7 +69,8 @@ frmQuandrel::frmQuandrel()
     game_.Form_Load();
     showState();
     board_->setFocus();
-    QMetaObject::invokeMethod(this, &frmQuandrel::completeWindow, Qt::QueuedConnection);
+    create();  // the native window, to hear of its first exposure
+    windowHandle()->installEventFilter(this);
 }
 
 void frmQuandrel::completeWindow() {
@@ -157,6 +159,9 @@ bool frmQuandrel::forwardMouse(QEvent* event) {
 }
 
 bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && menuWidget() == nullptr) {
+        completeWindow();
+    }
     if (event->type() == QEvent::KeyPress && (watched == board_ || watched == text1_)) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         const bool swallowed = game_.Key(watched == board_ ? KeyTarget::Form : KeyTarget::Text1,

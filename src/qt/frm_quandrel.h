@@ -34,7 +34,7 @@ class frmQuandrel : public QMainWindow, public Window {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // What the window's mapping can do without, added once it is mapped and before its first
+    // What the window's mapping can do without, added when it is first exposed, before its first
     // paint: the icon, the menu bar and the panel (below the board at first), with their fonts.
     void completeWindow();
     void createMenus();

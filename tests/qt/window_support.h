@@ -22,7 +22,7 @@ struct ShownWindow {
         window.show();
         QApplication::setActiveWindow(&window);
         (void)QTest::qWaitForWindowExposed(&window);
-        QApplication::processEvents();  // what comes once the window is up: menus and panel
+        QApplication::processEvents();  // what comes with the first exposure: menus and panel
     }
 
     QImage Picture() { return window.board()->grab().toImage(); }
