@@ -77,6 +77,7 @@ void frmQuandrel::completeWindow() {
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.quandrel.quandrel-192.png")));
     createMenus();
     Text1();
+    layout()->invalidate();
     layout()->activate();  // now, so that the first paint shows the menu bar
     outerGeometry_.Follow();
 }

@@ -155,6 +155,33 @@ TEST(Window, TitleGeometryPanelAndFocus) {
     EXPECT_FALSE(text1->hasFocus());
 }
 
+TEST(Window, MapsFirstAndPaintsWithMenuBarPanelAndIcon) {
+    frmQuandrel window;
+    window.onEnd = [] {};
+    EXPECT_EQ(window.menuWidget(), nullptr) << "no fonts to load before the window is mapped";
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Text1"), nullptr);
+    struct FirstPaint : QObject {
+        frmQuandrel& window;
+        bool painted = false, complete = false;
+        explicit FirstPaint(frmQuandrel& w) : window(w) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint && !painted) {
+                painted = true;
+                complete = window.menuWidget() != nullptr && !window.windowIcon().isNull() &&
+                           window.findChild<QPlainTextEdit*>("Text1") != nullptr &&
+                           window.board()->y() == window.menuWidget()->height();
+            }
+            return false;
+        }
+    } first(window);
+    window.board()->installEventFilter(&first);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    EXPECT_TRUE(first.painted);
+    EXPECT_TRUE(first.complete) << "the first paint shows the board below the menu bar";
+}
+
 TEST(Window, MenuBarEntriesAndOrder) {
     ShownWindow shown;
     const auto entries = shown.window.menuBar()->actions();

@@ -52,6 +52,9 @@ export function useBrowser() {
   });
 }
 
+// A fresh browser context with Playwright's `options`.
+export const newContext = (options) => browser.newContext(options);
+
 // A fresh context and page at the game, once it has started. `options` are Playwright's context
 // options (viewport, deviceScaleFactor, hasTouch), and `extraStyle` CSS added to the page.
 export async function openGame({ extraStyle, ...options } = {}) {

@@ -1,7 +1,7 @@
 // The page as a desktop window: title, frame, board, menu bar and panel at start-up.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { BLACK, BLUE, START_COLOURS, openGame, useBrowser } from './harness.mjs';
+import { BLACK, BLUE, START_COLOURS, newContext, openGame, origin, useBrowser } from './harness.mjs';
 
 useBrowser();
 
@@ -31,6 +31,24 @@ test('starts as the described window: title, frame at 13, 13 with 362 x 330, the
   assert.equal(await page.locator('#board').boundingBox().then((b) => b.y - client.y), 0);
   await expectStartUpPicture(game);
   await game.close();
+});
+
+test('the page as served is the whole window, laid out before any script runs', async () => {
+  const context = await newContext({ javaScriptEnabled: false });
+  const page = await context.newPage();
+  await page.goto(`${origin}/`);
+  assert.equal(await page.locator('#caption').textContent(), ' Quandrel');
+  assert.deepEqual(await page.locator('#window').boundingBox(), { x: 13, y: 13, width: 362, height: 330 });
+  assert.deepEqual(await page.locator('#menubar > .bar-item > [role="menuitem"]').allTextContents(),
+                   ['File', 'Help', 'Quit']);
+  assert.deepEqual(await page.locator('#mnuHelp + [role="menu"] > *').allTextContents(),
+                   ['About Quandrel', 'Object', 'Solution']);
+  const panel = await page.locator('#Text1').evaluate((t) => {
+    const style = getComputedStyle(t);
+    return [t.offsetLeft, t.offsetTop, t.offsetWidth, t.offsetHeight, style.fontFamily, style.fontSize];
+  });
+  assert.deepEqual(panel, [7, 350, 239, 171, '"MS Sans Serif", sans-serif', '16px']);
+  await context.close();
 });
 
 test('a frame thicker than the start-up size allows for grows the window just enough', async () => {
