@@ -1,5 +1,6 @@
 // The texts the game writes into its trace panel: numbers in plain decimal (doubles to fifteen
-// significant digits, whole ones without a decimal point), cells, and the move trace of the nine move procedures.
+// significant digits, whole ones without a decimal point), cells, and the move trace of the nine
+// move procedures.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 // Painting the shape arrays through a front end's drawing primitives, in device pixels.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "view/shapes.h"
@@ -16,6 +17,11 @@ struct PixelRect {
     bool operator==(const PixelRect&) const = default;
     bool Meets(const PixelRect& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+    // The smallest rectangle around both.
+    PixelRect Joined(const PixelRect& other) const {
+        return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                std::max(bottom, other.bottom)};
     }
 };
 

@@ -2,9 +2,9 @@
 // requests passed to the page's JavaScript (library.js).
 #include <emscripten.h>
 
-#include <algorithm>
+#include <functional>
+#include <numeric>
 #include <string>
-#include <vector>
 
 #include "game/game.h"
 #include "game/traces.h"
@@ -26,16 +26,6 @@ void quandrel_js_end_program();
 namespace quandrel {
 namespace {
 
-// The smallest rectangle around `rects` (one at least).
-PixelRect Around(const std::vector<PixelRect>& rects) {
-    PixelRect around = rects.front();
-    for (const PixelRect& r : rects) {
-        around = {std::min(around.left, r.left), std::min(around.top, r.top),
-                  std::max(around.right, r.right), std::max(around.bottom, r.bottom)};
-    }
-    return around;
-}
-
 class WebWindow : public Window, public Painter {
   public:
     Game game{*this};
@@ -45,7 +35,10 @@ class WebWindow : public Window, public Painter {
     void present() {
         if (game.ending()) return;
         const ScreenUpdate update = game.TakeUpdate(scale);
-        if (!update.repaint.empty()) paint(Around(update.repaint));
+        if (!update.repaint.empty()) {
+            paint(std::accumulate(update.repaint.begin(), update.repaint.end(),
+                                  update.repaint.front(), std::mem_fn(&PixelRect::Joined)));
+        }
         if (update.writeText1)
             quandrel_js_write_text1(ReplaceAll(game.Text1, "\r\n", "\n").c_str());
     }

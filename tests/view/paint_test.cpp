@@ -121,6 +121,11 @@ TEST(Covering, TheWholePixelsAroundAScaledRectangle) {
     for (const auto& c : cases) EXPECT_EQ(Covering(c.rect, c.factor), c.covering);
 }
 
+TEST(PixelRect, JoinedIsTheSmallestRectangleAroundBoth) {
+    EXPECT_EQ((PixelRect{0, 10, 70, 80}.Joined({140, 0, 210, 70})), (PixelRect{0, 0, 210, 80}));
+    EXPECT_EQ((PixelRect{5, 5, 9, 9}.Joined({0, 0, 20, 20})), (PixelRect{0, 0, 20, 20}));
+}
+
 TEST(GrownToShowBoard, GrowsOnlyWhatTheClientAreaLacks) {
     struct Case {
         PixelSize outer;
