@@ -17,6 +17,14 @@ struct MouseInput {
     double scale;          // device pixels per device-independent pixel (15 twips)
 };
 
+// MouseInput's bit fields from three flags, as 1, 2 and 4.
+constexpr std::int16_t ButtonBits(bool left, bool right, bool middle) {
+    return static_cast<std::int16_t>((left ? 1 : 0) | (right ? 2 : 0) | (middle ? 4 : 0));
+}
+constexpr std::int16_t ShiftBits(bool shift, bool control, bool alt) {
+    return ButtonBits(shift, control, alt);
+}
+
 // Device pixels to the window's mouse scale, clamped into the range of a float.
 float ToMouseX(double pixels, double scale);
 float ToMouseY(double pixels, double scale);

@@ -7,8 +7,7 @@ namespace quandrel {
 namespace {
 
 QColor FromBgr(std::uint32_t bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
 // QPainter set up to draw in device pixels.
@@ -17,8 +16,7 @@ class QtPainter : public Painter {
     QtPainter(QPainter& painter, QColor text) : painter_(painter) {
         QPen pen(text, 1);
         pen.setCosmetic(true);
-        painter_.setPen(pen);
-        painter_.setBrush(Qt::NoBrush);
+        painter_.setPen(pen);  // and no brush, as a new QPainter has
     }
     void fillRect(PixelRect rect, std::uint32_t bgr) override {
         painter_.fillRect(ToQRect(rect), FromBgr(bgr));

@@ -14,36 +14,22 @@
 namespace quandrel {
 namespace {
 
-// Modifier bits: 1 Shift, 2 Ctrl, 4 Alt.
-std::int16_t ShiftBits(Qt::KeyboardModifiers modifiers) {
-    return static_cast<std::int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
-                                     ((modifiers & Qt::ControlModifier) ? 2 : 0) |
-                                     ((modifiers & Qt::AltModifier) ? 4 : 0));
-}
-
-// Button bits: Qt's left, right and middle are 1, 2 and 4.
+// Qt's left, right and middle buttons are 1, 2 and 4.
 std::int16_t ButtonBits(Qt::MouseButtons buttons) {
     return static_cast<std::int16_t>(buttons.toInt() & 7);
 }
 
 // What a mouse event does; a double click's second press is a press.
 std::optional<MouseAction> ActionOf(QEvent::Type type) {
-    switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: return MouseAction::Press;
-        case QEvent::MouseMove: return MouseAction::Move;
-        case QEvent::MouseButtonRelease: return MouseAction::Release;
-        default: return std::nullopt;
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        return MouseAction::Press;
     }
+    if (type == QEvent::MouseMove) return MouseAction::Move;
+    if (type == QEvent::MouseButtonRelease) return MouseAction::Release;
+    return std::nullopt;
 }
 
-bool ControlHeld(const QKeyEvent& event) {
-#ifdef Q_OS_MACOS
-    return event.modifiers() & Qt::MetaModifier;  // Qt reports the Control key as Meta on macOS
-#else
-    return event.modifiers() & Qt::ControlModifier;
-#endif
-}
+bool ControlHeld(const QInputEvent& event) { return event.modifiers() & Qt::ControlModifier; }
 
 // The character a key types; with Ctrl, the letter on the key.
 int Typed(const QKeyEvent& event) {
@@ -54,15 +40,13 @@ int Typed(const QKeyEvent& event) {
     return text.size() == 1 ? text[0].unicode() : -1;
 }
 
-QString FromUtf8(const char* text) { return QString::fromUtf8(text); }
-
 QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0)); }
 
 }  // namespace
 
 frmQuandrel::frmQuandrel()
     : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_.shapes, this)) {
-    setWindowTitle(FromUtf8(kCaption));
+    setWindowTitle(kCaption);  // the core's texts are UTF-8, as Qt reads a char*
     setCentralWidget(board_);
     board_->setFocusPolicy(Qt::ClickFocus);
     board_->installEventFilter(this);
@@ -85,21 +69,20 @@ void frmQuandrel::completeWindow() {
 void frmQuandrel::createMenus() {
     QMenu* dropDown = nullptr;
     for (const MenuEntry& entry : kMenus) {
-        const QString caption = FromUtf8(entry.caption);
-        QAction* action = nullptr;
+        const QString caption(entry.caption);
         if (entry.level == 0 && entry.command == Command::None) {
             dropDown = menuBar()->addMenu(caption);
-            dropDown->setObjectName(FromUtf8(entry.name));
+            dropDown->setObjectName(entry.name);
             continue;
         }
-        action = entry.level == 0 ? menuBar()->addAction(caption) : dropDown->addAction(caption);
-        action->setObjectName(FromUtf8(entry.name));
+        QAction* action =
+            entry.level == 0 ? menuBar()->addAction(caption) : dropDown->addAction(caption);
+        action->setObjectName(entry.name);
         action->setMenuRole(QAction::NoRole);  // stays where it is, also on macOS
         connect(action, &QAction::triggered, this, [this, command = entry.command] {
             game_.Menu(command);
             showState();
         });
-        if (entry.command == Command::Quit) mnuQuit_ = action;
     }
 }
 
@@ -111,8 +94,8 @@ QPlainTextEdit* frmQuandrel::Text1() {
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setFont(QFont(FromUtf8(kText1Font.face), kText1Font.points,
-                          static_cast<QFont::Weight>(kText1Font.weight)));
+    text1_->setFont(
+        QFont(kText1Font.face, kText1Font.points, static_cast<QFont::Weight>(kText1Font.weight)));
     text1_->setFocusPolicy(Qt::ClickFocus);
     // Mouse events the panel ignores are not the form's: they must not reach the board.
     text1_->setAttribute(Qt::WA_NoMousePropagation);
@@ -152,8 +135,10 @@ bool frmQuandrel::forwardMouse(QEvent* event) {
     if (!action) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const double scale = board_->scale();
+    const bool shift = mouse->modifiers() & Qt::ShiftModifier;
+    const bool alt = mouse->modifiers() & Qt::AltModifier;
     game_.Mouse({*action, ButtonBits(mouse->button()), ButtonBits(mouse->buttons()),
-                 ShiftBits(mouse->modifiers()), mouse->position().x() * scale,
+                 ShiftBits(shift, ControlHeld(*mouse), alt), mouse->position().x() * scale,
                  mouse->position().y() * scale, scale});
     showState();
     return true;

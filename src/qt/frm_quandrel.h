@@ -8,7 +8,6 @@
 #include "qt/board_widget.h"
 #include "qt/outer_geometry.h"
 
-class QAction;
 class QPlainTextEdit;
 
 namespace quandrel {
@@ -20,7 +19,6 @@ class frmQuandrel : public QMainWindow, public Window {
     Game& game() { return game_; }
     BoardWidget* board() const { return board_; }
     QPlainTextEdit* Text1();  // made on first use
-    QAction* mnuQuit() const { return mnuQuit_; }
 
     // What ending the program does; quits the application unless replaced (tests record it).
     std::function<void()> onEnd;
@@ -45,7 +43,6 @@ class frmQuandrel : public QMainWindow, public Window {
     Game game_{*this};
     BoardWidget* board_;
     QPlainTextEdit* text1_ = nullptr;
-    QAction* mnuQuit_ = nullptr;
     OuterGeometry outerGeometry_{*this};
 };
 

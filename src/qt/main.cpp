@@ -10,6 +10,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     }
 #endif
+    // Ctrl is the Control key on every system, also on macOS, where Qt would give it to Command.
+    QCoreApplication::setAttribute(Qt::AA_MacDontSwapCtrlAndMeta);
     QApplication app(argc, argv);
     quandrel::frmQuandrel window;
     window.show();

@@ -69,14 +69,9 @@ void OuterGeometry::Follow() {
 }
 
 bool OuterGeometry::eventFilter(QObject*, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::Show:
-            if (checksLeft_ > 0) timer_.start();
-            break;
-        case QEvent::Move:
-        case QEvent::Resize: Follow(); break;
-        default: break;
-    }
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show && checksLeft_ > 0) timer_.start();
+    if (type == QEvent::Move || type == QEvent::Resize) Follow();
     return false;
 }
 

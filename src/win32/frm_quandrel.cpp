@@ -79,16 +79,12 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC proc) {
     RegisterClassExW(&windowClass);
 }
 
-// Button bits: 1 left, 2 right, 4 middle.
+// The buttons and modifiers a mouse message reports as held.
 std::int16_t ButtonBits(WPARAM keys) {
-    return static_cast<std::int16_t>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
-                                     ((keys & MK_MBUTTON) ? 4 : 0));
+    return quandrel::ButtonBits(keys & MK_LBUTTON, keys & MK_RBUTTON, keys & MK_MBUTTON);
 }
-
-// Modifier bits: 1 Shift, 2 Ctrl, 4 Alt.
 std::int16_t ShiftBits(WPARAM keys) {
-    return static_cast<std::int16_t>(((keys & MK_SHIFT) ? 1 : 0) | ((keys & MK_CONTROL) ? 2 : 0) |
-                                     (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+    return quandrel::ShiftBits(keys & MK_SHIFT, keys & MK_CONTROL, GetKeyState(VK_MENU) < 0);
 }
 
 // The button a message reports, and what it does with it.

@@ -213,8 +213,8 @@ TEST(Window, NoMenuActionIsMovedByItsRole) {
 TEST(Window, QuitOnTheBarTriggersWithoutOpeningAMenu) {
     ShownWindow shown;
     QMenuBar* bar = shown.window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {},
-                      bar->actionGeometry(shown.window.mnuQuit()).center());
+    auto* quit = shown.window.findChild<QAction*>(QStringLiteral("mnuQuit"));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(quit).center());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(shown.ends, 1);
 }
