@@ -48,11 +48,11 @@ frmQuandrel::frmQuandrel()
     : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_.shapes, this)) {
     setWindowTitle(kCaption);  // the core's texts are UTF-8, as Qt reads a char*
     setCentralWidget(board_);
+    board_->hide();  // a child shown before the map would start the accessibility bridge first
     board_->setFocusPolicy(Qt::ClickFocus);
     board_->installEventFilter(this);
     game_.Form_Load();
     showState();
-    board_->setFocus();
     create();  // the native window, to hear of its first exposure
     windowHandle()->installEventFilter(this);
 }
@@ -61,6 +61,8 @@ void frmQuandrel::completeWindow() {
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.quandrel.quandrel-192.png")));
     createMenus();
     Text1();
+    board_->show();
+    board_->setFocus();
     layout()->invalidate();
     layout()->activate();  // now, so that the first paint shows the menu bar
     outerGeometry_.Follow();

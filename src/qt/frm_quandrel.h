@@ -33,7 +33,7 @@ class frmQuandrel : public QMainWindow, public Window {
 
   private:
     // What the window's mapping can do without, added when it is first exposed, before its first
-    // paint: the icon, the menu bar and the panel (below the board at first), with their fonts.
+    // paint: the icon, the menu bar and the panel, with their fonts, and the board shown.
     void completeWindow();
     void createMenus();
     bool forwardMouse(QEvent* event);

@@ -180,6 +180,7 @@ TEST(Window, MapsFirstAndPaintsWithMenuBarPanelAndIcon) {
     QApplication::processEvents();
     EXPECT_TRUE(first.painted);
     EXPECT_TRUE(first.complete) << "the first paint shows the board below the menu bar";
+    EXPECT_EQ(window.focusWidget(), window.board()) << "the keys go to the board";
 }
 
 TEST(Window, MenuBarEntriesAndOrder) {
