@@ -1,8 +1,9 @@
 // Start-up of the Qt program against a minimal Qt Widgets window (one empty QMainWindow): the time
 // from process start to its first top-level window mapped on the X server, its resident memory
 // then, and its peak memory once it has settled. Runs under an X server (xvfb-run); both programs
-// are started in turn, as a player would start them.
-//   startup_bench GAME MINIMAL
+// are started in turn, as a player would start them. With a third program, a minimal window that
+// shows text, it also prints the game's peak memory against that one's.
+//   startup_bench GAME MINIMAL [MINIMAL_WITH_TEXT]
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -13,6 +14,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "startup_figures.h"
 
@@ -56,11 +58,27 @@ quandrel::bench::StartUpSample Measure(Display* display, const char* program) {
     return sample;
 }
 
+// Fonts, text shaping and the menu bar's code cost any window that shows text: the game's peak
+// memory against the least such window.
+void PeakAgainstText(Display* display, const char* game, const char* text) {
+    std::vector<double> peaks[2];
+    for (int i = 0; i < quandrel::bench::Runs(); ++i) {
+        peaks[0].push_back(Measure(display, game).peakKiB);
+        peaks[1].push_back(Measure(display, text).peakKiB);
+    }
+    const double ofGame = quandrel::bench::Median(peaks[0]);
+    const double ofText = quandrel::bench::Median(peaks[1]);
+    std::printf(
+        "peak memory (median of %zu): game %.1f KiB, minimal window with a menu bar and a "
+        "text box %.1f KiB, ratio %.3f\n",
+        peaks[0].size(), ofGame, ofText, ofGame / ofText);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: startup_bench GAME MINIMAL\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: startup_bench GAME MINIMAL [MINIMAL_WITH_TEXT]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -73,6 +91,7 @@ int main(int argc, char** argv) {
     quandrel::bench::CompareStartUps(" (process start to its window mapped)", [&](bool game) {
         return Measure(display, argv[game ? 1 : 2]);
     });
+    if (argc == 4) PeakAgainstText(display, argv[1], argv[3]);
     XCloseDisplay(display);
     return 0;
 }

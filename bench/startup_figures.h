@@ -20,12 +20,17 @@ inline double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// QUANDREL_BENCH_RUNS, or 21.
+inline int Runs() {
+    const char* runs = std::getenv("QUANDREL_BENCH_RUNS");
+    return runs != nullptr ? std::max(1, std::atoi(runs)) : 21;
+}
+
 // `measure(true)` starts the game once, `measure(false)` the minimal window; `where` says what
 // the time runs to.
 template <typename Measure>
 void CompareStartUps(const char* where, Measure&& measure) {
-    const char* runs = std::getenv("QUANDREL_BENCH_RUNS");
-    const int kRuns = runs != nullptr ? std::max(1, std::atoi(runs)) : 21;
+    const int kRuns = Runs();
     std::vector<double> figures[2][3];
     for (int i = 0; i < kRuns; ++i) {
         // Each goes first in every other pair: a start right after another's end is slower.
