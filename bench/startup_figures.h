@@ -43,13 +43,13 @@ void CompareStartUps(const char* where, Measure&& measure) {
     }
     const char* names[] = {"start-up", "resident memory when up", "peak memory"};
     const char* units[] = {"ms", "KiB", "KiB"};
+    // The goals are for the start; the peak also counts what loads after the window is up.
+    const char* goals[] = {" (goal <= 1.05)", " (goal <= 1.05)", ""};
     for (int f = 0; f < 3; ++f) {
         const double game = Median(figures[1][f]), minimal = Median(figures[0][f]);
-        std::printf(
-            "%s%s (median of %d): game %.1f %s, minimal window %.1f %s, ratio %.3f "
-            "(goal <= 1.05)\n",
-            names[f], f == 0 ? where : "", kRuns, game, units[f], minimal, units[f],
-            game / minimal);
+        std::printf("%s%s (median of %d): game %.1f %s, minimal window %.1f %s, ratio %.3f%s\n",
+                    names[f], f == 0 ? where : "", kRuns, game, units[f], minimal, units[f],
+                    game / minimal, goals[f]);
     }
 }
 
