@@ -21,6 +21,8 @@ struct MenuEntry {
     const char* name;
     const char* caption;
     Command command;
+
+    constexpr bool opensDropDown() const { return level == 0 && command == Command::None; }
 };
 
 inline constexpr MenuEntry kMenus[] = {

@@ -72,7 +72,7 @@ void frmQuandrel::createMenus() {
     QMenu* dropDown = nullptr;
     for (const MenuEntry& entry : kMenus) {
         const QString caption(entry.caption);
-        if (entry.level == 0 && entry.command == Command::None) {
+        if (entry.opensDropDown()) {
             dropDown = menuBar()->addMenu(caption);
             dropDown->setObjectName(entry.name);
             continue;

@@ -58,7 +58,7 @@ std::string MenuBarMarkup() {
         html += "<div class=\"bar-item\" role=\"none\">";
         const std::string tabindex = first ? " tabindex=\"0\"" : " tabindex=\"-1\"";
         first = false;
-        if (entry.command != Command::None) {
+        if (!entry.opensDropDown()) {
             html += MenuItem(entry, tabindex);
             continue;
         }

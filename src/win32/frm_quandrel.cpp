@@ -56,7 +56,7 @@ HMENU CreateMenuBar() {
     HMENU dropDown = nullptr;
     for (const MenuEntry& entry : kMenus) {
         const std::wstring caption = Widen(entry.caption);
-        if (entry.level == 0 && entry.command == Command::None) {
+        if (entry.opensDropDown()) {
             dropDown = CreatePopupMenu();
             AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown), caption.c_str());
             continue;
