@@ -34,6 +34,7 @@ constexpr const char* kUsage =
     "be written.\n";
 
 struct Options {
+    enum class Action { Solve, Help, Version } action = Action::Solve;
     quandrel::Board start = quandrel::InitialLayout();
     quandrel::Goal goal = quandrel::Goal::Object;
     quandrel::Metric metric = quandrel::Metric::Drags;
@@ -49,27 +50,34 @@ const char* Plural(std::size_t count, quandrel::Metric metric) {
     return count == 1 ? "drag" : "drags";
 }
 
-// Prints the solution; false when the output could not be written.
-bool Print(const Options& options, const std::vector<quandrel::Drag>& solution) {
-    bool written = std::printf("Shortest solution: %zu %s\n", solution.size(),
-                               Plural(solution.size(), options.metric)) >= 0;
+// Prints the solution; main finds out whether it could be written.
+void Print(const Options& options, const std::vector<quandrel::Drag>& solution) {
+    std::printf("Shortest solution: %zu %s\n", solution.size(),
+                Plural(solution.size(), options.metric));
     quandrel::Board board = options.start;
     int number = 0;
     for (const quandrel::Drag& drag : solution) {
         const std::string line = options.metric == quandrel::Metric::Steps
                                      ? quandrel::DescribeMove(drag.steps.front())
                                      : quandrel::DescribeDrag(drag);
-        written &= std::printf("%3d. %s\n", ++number, line.c_str()) >= 0;
+        std::printf("%3d. %s\n", ++number, line.c_str());
         for (const quandrel::Move& step : drag.steps) {
             quandrel::ApplyMove(board, quandrel::RuleFor(step.code), step.X, step.Y, step.DirX,
                                 step.DirY);
         }
     }
-    written &= std::printf("Final board:\n%s", quandrel::FormatBoard(board).c_str()) >= 0;
-    return written;
+    std::printf("Final board:\n%s", quandrel::FormatBoard(board).c_str());
 }
 
-int Solve(const Options& options) {
+int Run(const Options& options) {
+    if (options.action == Options::Action::Help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.action == Options::Action::Version) {
+        std::printf("quandrel-solve %s\n", QUANDREL_VERSION);
+        return 0;
+    }
     const auto solution = quandrel::ShortestSolution(options.start, options.goal, options.metric);
     if (!solution) {
         std::printf("No solution: the big block cannot reach %s from this layout.\n",
@@ -81,17 +89,17 @@ int Solve(const Options& options) {
     return 0;
 }
 
-// Reads the arguments into `options`; a status to exit with when they say so or are wrong.
+// Reads every argument into `options`; the status to exit with when one is wrong.
 std::optional<int> ReadArguments(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
+            options.action = Options::Action::Help;
+            continue;
         }
         if (arg == "--version") {
-            std::printf("quandrel-solve %s\n", QUANDREL_VERSION);
-            return 0;
+            if (options.action == Options::Action::Solve) options.action = Options::Action::Version;
+            continue;
         }
         if (arg == "--steps") {
             options.metric = quandrel::Metric::Steps;
@@ -135,10 +143,9 @@ std::optional<int> ReadArguments(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
     Options options;
     const std::optional<int> early = ReadArguments(argc, argv, options);
-    const int status = early ? *early : Solve(options);
+    const int status = early ? *early : Run(options);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "quandrel-solve: cannot write the output: %s\n",
-                     std::strerror(errno));
+        std::fprintf(stderr, "quandrel-solve: cannot write the output: %s\n", std::strerror(errno));
         return 3;
     }
     return status;

@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,38 +23,6 @@ namespace {
 // Windows come and go while the tests look at them: a request on a window that is gone fails
 // harmlessly instead of ending the test program.
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
-
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& display, int keepFd = -1,
-            bool quiet = true) {
-    const pid_t pid = fork();
-    if (pid != 0) return pid;
-    if (quiet) {
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
-    }
-    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    for (int fd = 3; fd < 256; ++fd) {
-        if (fd != keepFd) close(fd);
-    }
-    std::vector<char*> args;
-    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
-}
-
-void Stop(pid_t pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) return;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
-}
 
 std::vector<unsigned long> CardinalProperty(Display* d, Window w, const char* name) {
     Atom type;
@@ -88,6 +57,70 @@ std::string StringProperty(Display* d, Window w, const char* name) {
 
 }  // namespace
 
+Child::Child(const std::vector<std::string>& argv, const std::string& display, int keepFd,
+             bool quiet) {
+    const pid_t parent = getpid();
+    pid_ = fork();
+    if (pid_ < 0) throw std::runtime_error("fork");
+    if (pid_ != 0) {
+        setpgid(pid_, pid_);  // also here, so that Stop finds the group however the race goes
+        return;
+    }
+    setpgid(0, 0);
+    // Should the test program die without its destructors, the child goes with it.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(127);
+    if (quiet) {
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+    }
+    if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    for (int fd = 3; fd < 256; ++fd) {
+        if (fd != keepFd) close(fd);
+    }
+    std::vector<char*> args;
+    for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+}
+
+Child& Child::operator=(Child&& other) noexcept {
+    if (this != &other) {
+        Stop();
+        pid_ = std::exchange(other.pid_, -1);
+    }
+    return *this;
+}
+
+std::optional<int> Child::Poll() {
+    if (pid_ <= 0) return std::nullopt;
+    int raw = 0;
+    if (waitpid(pid_, &raw, WNOHANG) != pid_) return std::nullopt;
+    pid_ = -1;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+}
+
+void Child::Stop() {
+    if (pid_ <= 0) return;
+    const pid_t group = pid_;
+    kill(-group, SIGTERM);
+    for (int i = 0; i < 100 && waitpid(pid_, nullptr, WNOHANG) == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    // The leader may have gone before the rest of its group: the group goes as well.
+    const bool groupLeft =
+        WaitFor([&] { return kill(-group, 0) != 0; }, std::chrono::milliseconds(500));
+    if (!groupLeft) kill(-group, SIGKILL);
+    if (waitpid(pid_, nullptr, WNOHANG) == 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    pid_ = -1;
+}
+
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < end) {
@@ -97,10 +130,34 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     return condition();
 }
 
+bool WaitForWindowManager(Display* d, std::chrono::milliseconds timeout) {
+    const Window root = DefaultRootWindow(d);
+    const Window probe = XCreateSimpleWindow(d, root, 0, 0, 10, 10, 0, 0, 0);
+    XStoreName(d, probe, "window manager probe");
+    XMapWindow(d, probe);
+    const Atom wake = XInternAtom(d, "_QUANDREL_TEST_WAKE", False);
+    long count = 0;
+    const bool managed = WaitFor(
+        [&] {
+            ++count;
+            XChangeProperty(d, root, wake, XA_CARDINAL, 32, PropModeReplace,
+                            reinterpret_cast<unsigned char*>(&count), 1);
+            XSync(d, False);
+            const auto clients = CardinalProperty(d, root, "_NET_CLIENT_LIST");
+            return std::find(clients.begin(), clients.end(), probe) != clients.end() &&
+                   CardinalProperty(d, probe, "_NET_FRAME_EXTENTS").size() == 4;
+        },
+        timeout);
+    XDeleteProperty(d, root, wake);
+    XDestroyWindow(d, probe);
+    XSync(d, False);
+    return managed;
+}
+
 XServer::XServer(const std::vector<std::string>& windowManager) {
     int fds[2];
     if (pipe(fds) != 0) throw std::runtime_error("pipe");
-    xvfb_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
+    xvfb_ = Child({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
                    "-nolisten", "tcp"},
                   "", fds[1]);
     close(fds[1]);
@@ -111,32 +168,24 @@ XServer::XServer(const std::vector<std::string>& windowManager) {
     if (number.empty()) throw std::runtime_error("Xvfb did not start");
     display_name_ = ":" + number;
     XSetErrorHandler(IgnoreErrors);
-    display_ = XOpenDisplay(display_name_.c_str());
-    if (display_ == nullptr) throw std::runtime_error("cannot open " + display_name_);
-    windowManager_ = Spawn(windowManager, display_name_);
-    const Window root = DefaultRootWindow(display_);
-    if (!WaitFor([&] {
-            return !CardinalProperty(display_, root, "_NET_SUPPORTING_WM_CHECK").empty();
-        })) {
-        throw std::runtime_error(windowManager[0] + " did not start");
+    display_.reset(XOpenDisplay(display_name_.c_str()));
+    if (!display_) throw std::runtime_error("cannot open " + display_name_);
+    windowManager_ = Child(windowManager, display_name_);
+    if (!WaitForWindowManager(display(), std::chrono::seconds(20))) {
+        throw std::runtime_error(windowManager[0] + " does not manage windows");
     }
 }
 
-XServer::~XServer() {
-    if (display_) XCloseDisplay(display_);
-    Stop(windowManager_);
-    Stop(xvfb_);
-}
+XServer::~XServer() = default;
 
 Program::Program(XServer& server, const std::vector<std::string>& command, bool quiet)
-    : server_(server) {
-    pid_ = Spawn(command, server.name(), -1, quiet);
+    : server_(server), process_(command, server.name(), -1, quiet) {
     Display* d = server.display();
     const bool found = WaitFor([&] {
         for (const unsigned long w :
              CardinalProperty(d, DefaultRootWindow(d), "_NET_CLIENT_LIST")) {
             if (CardinalProperty(d, w, "_NET_WM_PID") ==
-                    std::vector<unsigned long>{static_cast<unsigned long>(pid_)} &&
+                    std::vector<unsigned long>{static_cast<unsigned long>(process_.pid())} &&
                 CardinalProperty(d, w, "_NET_FRAME_EXTENTS").size() == 4) {
                 window_ = w;
                 return true;
@@ -168,10 +217,6 @@ void Program::WaitUntilSettled() {
         return same;
     });
     menu_height_ = std::max(last->second, 0);
-}
-
-Program::~Program() {
-    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0) Stop(pid_);
 }
 
 Rect Program::ClientGeometry() const {
@@ -208,19 +253,11 @@ Rect Program::Board() const {
     return {client.x, client.y + menu_height_, client.width, client.height - menu_height_};
 }
 
-bool Program::Running() { return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0; }
+bool Program::Running() { return process_.pid() > 0 && !process_.Poll(); }
 
 std::optional<int> Program::WaitForExit(std::chrono::milliseconds timeout) {
     std::optional<int> status;
-    WaitFor(
-        [&] {
-            int raw = 0;
-            if (waitpid(pid_, &raw, WNOHANG) != pid_) return false;
-            status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-            pid_ = -1;
-            return true;
-        },
-        timeout);
+    WaitFor([&] { return (status = process_.Poll()).has_value(); }, timeout);
     return status;
 }
 

@@ -7,8 +7,10 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quandrel::e2e {
@@ -28,6 +30,35 @@ inline const std::vector<std::string> kOpenbox = {"openbox", "--sm-disable"};
 inline const std::vector<std::string> kMutter = {
     "dbus-run-session", "--", "mutter", "--x11", "--replace", "--sm-disable"};
 
+// A process started in a process group of its own; the whole group ends with the object, so
+// what it starts in turn (dbus-run-session's dbus-daemon, Wine's loader) ends with it too.
+class Child {
+  public:
+    Child() = default;
+    // `keepFd` stays open in the child; a quiet child's output goes to /dev/null.
+    Child(const std::vector<std::string>& argv, const std::string& display, int keepFd = -1,
+          bool quiet = true);
+    ~Child() { Stop(); }
+    Child(Child&& other) noexcept : pid_(std::exchange(other.pid_, -1)) {}
+    Child& operator=(Child&& other) noexcept;
+
+    pid_t pid() const { return pid_; }
+    // Exit status (128 + signal when killed) once the process has ended, or nullopt while it
+    // runs; after it has ended the group is left alone.
+    std::optional<int> Poll();
+    // Ends the group: TERM, then KILL for what is still there after two seconds.
+    void Stop();
+
+  private:
+    pid_t pid_ = -1;
+};
+
+// Waits until the window manager on `display` manages windows: a probe window is mapped, framed
+// and listed in _NET_CLIENT_LIST. A window manager that has set its properties but not yet
+// entered its event loop may hold a map request until some other event wakes it; the wait
+// touches a property of the root window at every look to give it one.
+bool WaitForWindowManager(Display* display, std::chrono::milliseconds timeout);
+
 // Xvfb and a window manager for one test suite.
 class XServer {
   public:
@@ -37,13 +68,19 @@ class XServer {
     XServer& operator=(const XServer&) = delete;
 
     const std::string& name() const { return display_name_; }
-    Display* display() const { return display_; }
+    Display* display() const { return display_.get(); }
 
   private:
-    pid_t xvfb_ = -1;
-    pid_t windowManager_ = -1;
+    struct CloseDisplay {
+        void operator()(Display* d) const { XCloseDisplay(d); }
+    };
+
+    // Members end in reverse order, also when the constructor throws: the connection, then
+    // the window manager, then Xvfb.
+    Child xvfb_;
     std::string display_name_;
-    Display* display_ = nullptr;
+    std::unique_ptr<Display, CloseDisplay> display_;
+    Child windowManager_;
 };
 
 // One run of the program on a server: `command` is its path and arguments, such as
@@ -52,7 +89,6 @@ class XServer {
 class Program {
   public:
     Program(XServer& server, const std::vector<std::string>& command, bool quiet = false);
-    ~Program();
 
     // The top-level window, once it is mapped and framed.
     Window window() const { return window_; }
@@ -75,7 +111,7 @@ class Program {
     int MenuHeight() const;
 
     XServer& server_;
-    pid_t pid_ = -1;
+    Child process_;
     Window window_ = 0;
     int menu_height_ = 0;
 };

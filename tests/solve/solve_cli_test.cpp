@@ -190,6 +190,11 @@ TEST(SolveTool, HelpVersionAndArguments) {
     };
     const Case cases[] = {
         {"--fast", 2, "unknown argument '--fast'"},
+        {"--help --fast", 2, "unknown argument '--fast'"},
+        {"--version --goal middle", 2, "unknown goal 'middle'"},
+        {"--fast --help", 2, "unknown argument '--fast'"},
+        {"--steps --help", 0, "Usage: quandrel-solve"},
+        {"--version --help", 0, "Usage: quandrel-solve"},
         {"\"$(printf '\\033[31m')\"", 2, "unknown argument '\\x1b[31m'"},
         {"--from", 2, "--from needs a value"},
         {"--steps --from", 2, "--from needs a value"},
