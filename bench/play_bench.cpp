@@ -32,20 +32,28 @@ double NanosecondsPerStep(int steps, Step&& step) {
     return std::chrono::duration<double, std::nano>(Clock::now() - start).count() / steps;
 }
 
+// The left button pressed at, or held and moved to, a position in mouse units, as a front end
+// sends it in device pixels at scale 1.
+quandrel::MouseInput Left(quandrel::MouseAction action, float x, float y) {
+    return {action, 1, 1, 0, x * quandrel::kTwipsPerUnitX / quandrel::kTwipsPerPixel,
+            y * quandrel::kTwipsPerUnitY / quandrel::kTwipsPerPixel, 1.0};
+}
+
 void CoreSteps() {
+    using quandrel::MouseAction;
     NullWindow window;
     quandrel::Game game(window);
     game.Form_Load();
-    game.Form_MouseDown(1, 0, kX3, kY1);
+    game.Mouse(Left(MouseAction::Press, kX3, kY1));
     constexpr int kSteps = 2'000'000;
     // The single block at (3, 1) goes right and back: every event is a successful step.
     const double moved = NanosecondsPerStep(
-        kSteps, [&](int i) { game.Form_MouseMove(1, 0, i % 2 == 0 ? kX4 : kX3, kY1); });
+        kSteps, [&](int i) { game.Mouse(Left(MouseAction::Move, i % 2 == 0 ? kX4 : kX3, kY1)); });
     game.Form_Load();
-    game.Form_MouseDown(1, 0, kX3, kY1);
+    game.Mouse(Left(MouseAction::Press, kX3, kY1));
     // Diagonal pull into (4, 2): a vertical step into the single at (3, 2), refused.
     const double refused =
-        NanosecondsPerStep(kSteps, [&](int) { game.Form_MouseMove(1, 0, kX4, kY2); });
+        NanosecondsPerStep(kSteps, [&](int) { game.Mouse(Left(MouseAction::Move, kX4, kY2)); });
     std::printf("core drag step: moved %.0f ns, refused %.0f ns (goal < 1000 ns)\n", moved,
                 refused);
 }

@@ -20,26 +20,6 @@ bool IsEndKey(std::int16_t KeyAscii) {
     return KeyAscii == 27 || KeyAscii == 17 || KeyAscii == 3 || KeyAscii == 24;
 }
 
-using MoveProcedure = bool (Game::*)(std::int16_t, std::int16_t, std::int16_t, std::int16_t);
-
-// MoveSingle .. MoveBig4, by piece code 1..9.
-constexpr std::array<MoveProcedure, 9> kMoveProcedures{
-    &Game::MoveSingle, &Game::MoveWide, &Game::MoveWide2, &Game::MoveTall, &Game::MoveTall2,
-    &Game::MoveBig,    &Game::MoveBig2, &Game::MoveBig3,  &Game::MoveBig4,
-};
-
-using CommandHandler = void (Game::*)();
-
-// The handler of each menu command, by Command.
-constexpr CommandHandler kCommandHandlers[] = {
-    nullptr,
-    &Game::mnuReset_Click,
-    &Game::mnuHelpAbout_Click,
-    &Game::mnuObject_Click,
-    &Game::mnuHelpSolv_Click,
-    &Game::mnuQuit_Click,
-};
-
 }  // namespace
 
 Game::Game(Window& window) : window_(window) {}
@@ -66,9 +46,15 @@ bool Game::Key(KeyTarget target, int typed, bool control) {
 }
 
 void Game::Menu(Command command) {
-    const auto index = static_cast<std::size_t>(command);
-    if (!Accepting() || index >= std::size(kCommandHandlers)) return;  // no such command
-    if (const CommandHandler handler = kCommandHandlers[index]) (this->*handler)();
+    if (!Accepting()) return;
+    switch (command) {
+        case Command::None: return;
+        case Command::Reset: mnuReset_Click(); return;
+        case Command::HelpAbout: mnuHelpAbout_Click(); return;
+        case Command::Object: mnuObject_Click(); return;
+        case Command::HelpSolv: mnuHelpSolv_Click(); return;
+        case Command::Quit: mnuQuit_Click(); return;
+    }
 }
 
 void Game::BoxClosed(int result) {
@@ -124,6 +110,12 @@ void Game::DumpBoard() {
 
 bool Game::MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX,
                      std::int16_t DirY) {
+    using MoveProcedure = bool (Game::*)(std::int16_t, std::int16_t, std::int16_t, std::int16_t);
+    // MoveSingle .. MoveBig4, by piece code 1..9.
+    static constexpr std::array<MoveProcedure, kBigBottomRight - kSingle + 1> kMoveProcedures{
+        &Game::MoveSingle, &Game::MoveWide, &Game::MoveWide2, &Game::MoveTall, &Game::MoveTall2,
+        &Game::MoveBig,    &Game::MoveBig2, &Game::MoveBig3,  &Game::MoveBig4,
+    };
     if (code < kSingle || code > kBigBottomRight) return false;
     return (this->*kMoveProcedures[static_cast<std::size_t>(code - kSingle)])(X, Y, DirX, DirY);
 }

@@ -26,17 +26,24 @@ struct ScreenUpdate {
     bool writeText1 = false;         // the game wrote the panel: replace its whole text
 };
 
-class Game {
-  public:
-    explicit Game(Window& window);
+class GameForTest;
 
-    // State, zero until Form_Load.
+// The window's state, zero until Form_Load; a front end reads it through Game::state.
+struct FormState {
     std::int16_t dragX = 0;
     std::int16_t dragY = 0;
     ColorTable color{};
     Board board{};
     Shapes shapes = CreateShapes();
     std::string Text1;  // the trace panel's whole text; lines are separated by "\r\n"
+};
+
+class Game : private FormState {
+  public:
+    explicit Game(Window& window);
+
+    // Start-up: fills the colour table and the board, places the window and draws the board.
+    void Form_Load();
 
     // Input from the front end. Key returns true when the key must not go on to the control
     // (the program is ending).
@@ -45,14 +52,16 @@ class Game {
     void Menu(Command command);
     void BoxClosed(int result);
 
-    bool boxOpen() const { return box_ != Box::None; }
-    bool ending() const { return ending_; }
-
     // The shapes that changed and whether the panel was written since the last call.
     ScreenUpdate TakeUpdate(double scale);
 
-    // Start-up and Reset.
-    void Form_Load();
+    const FormState& state() const { return *this; }
+    bool boxOpen() const { return box_ != Box::None; }
+    bool ending() const { return ending_; }
+
+  private:
+    friend class GameForTest;
+    enum class Box { None, Object, Other };
 
     void DrawBoard();
     void DumpBoard();
@@ -85,9 +94,6 @@ class Game {
     void mnuObject_Click();
     void mnuHelpSolv_Click();
     void mnuHelpAbout_Click();
-
-  private:
-    enum class Box { None, Object, Other };
 
     // Calls the move procedure for `code`; false for a code that has none.
     bool MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);

@@ -45,7 +45,7 @@ QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0));
 }  // namespace
 
 frmQuandrel::frmQuandrel()
-    : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_.shapes, this)) {
+    : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_.state().shapes, this)) {
     setWindowTitle(kCaption);  // the core's texts are UTF-8, as Qt reads a char*
     setCentralWidget(board_);
     board_->hide();  // a child shown before the map would start the accessibility bridge first
@@ -111,7 +111,7 @@ void frmQuandrel::showState() {
     const ScreenUpdate update = game_.TakeUpdate(board_->scale());
     for (const PixelRect& rect : update.repaint) board_->repaint(rect);
     if (update.writeText1) {
-        Text1()->setPlainText(QString::fromStdString(ReplaceAll(game_.Text1, "\r\n", "\n")));
+        Text1()->setPlainText(QString::fromStdString(ReplaceAll(game_.state().Text1, "\r\n", "\n")));
     }
 }
 

@@ -40,13 +40,13 @@ class WebWindow : public Window, public Painter {
                                   update.repaint.front(), std::mem_fn(&PixelRect::Joined)));
         }
         if (update.writeText1)
-            quandrel_js_write_text1(ReplaceAll(game.Text1, "\r\n", "\n").c_str());
+            quandrel_js_write_text1(ReplaceAll(game.state().Text1, "\r\n", "\n").c_str());
     }
 
     // Paints one area of the client area, in device pixels, over the window's background.
     void paint(const PixelRect& rect) {
         quandrel_js_begin_area(rect.left, rect.top, rect.right, rect.bottom);
-        PaintShapes(game.shapes, scale, rect, *this);
+        PaintShapes(game.state().shapes, scale, rect, *this);
         quandrel_js_end_area();
     }
 

@@ -183,7 +183,7 @@ void frmQuandrel::showState() {
         const RECT pixels{rect.left, rect.top, rect.right, rect.bottom};
         InvalidateRect(hwnd_, &pixels, FALSE);
     }
-    if (update.writeText1) SetWindowTextW(text1_, Widen(game_.Text1).c_str());
+    if (update.writeText1) SetWindowTextW(text1_, Widen(game_.state().Text1).c_str());
 }
 
 void frmQuandrel::paint() {
@@ -201,7 +201,7 @@ void frmQuandrel::paint() {
         FillRect(buffer, &dirty, GetSysColorBrush(COLOR_BTNFACE));
         {
             GdiPainter painter(buffer);
-            PaintShapes(game_.shapes, scale(), {dirty.left, dirty.top, dirty.right, dirty.bottom},
+            PaintShapes(game_.state().shapes, scale(), {dirty.left, dirty.top, dirty.right, dirty.bottom},
                         painter);
         }
         BitBlt(dc, dirty.left, dirty.top, width, height, buffer, dirty.left, dirty.top, SRCCOPY);

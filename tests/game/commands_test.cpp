@@ -12,11 +12,11 @@ using testing::Parse;
 
 TEST(Reset, BringsBackLayoutColoursAndGeometryButKeepsPanelAndAnchor) {
     LoadedGame loaded;
-    Game& game = loaded.game;
+    GameForTest game(loaded.game);
     game.Form_MouseDown(1, 0, 518.0f, 189.0f);
     game.Form_MouseMove(1, 0, 666.0f, 189.0f);
     ASSERT_NE(game.board, InitialLayout());
-    game.color[3] = 1;
+    game.SetColor(3, 1);
     const std::string panel = game.Text1;
 
     game.mnuReset_Click();
@@ -41,49 +41,49 @@ TEST(Object, ShowsTheGoalWhileTheBoxIsOpenAndRestoresTheBoard) {
         for (const int result : {1, 2}) {
             LoadedGame loaded;
             loaded.window.boxResult = result;
-            loaded.game.board = Parse(layout);
-            loaded.game.Text1 = "unchanged";
-            loaded.game.mnuObject_Click();
+            loaded.form.SetLayout(Parse(layout));
+            loaded.form.SetText1("unchanged");
+            loaded.form.mnuObject_Click();
             ASSERT_EQ(loaded.window.boxes.size(), 1u);
             const auto& box = loaded.window.boxes[0];
             EXPECT_EQ(box.boardWhileOpen, Parse("00000 00067 00089 00000")) << layout;
             EXPECT_EQ(box.shapesWhileOpen,
-                      testing::Drawn(loaded.game.shapes, box.boardWhileOpen, loaded.game.color));
+                      testing::Drawn(loaded.form.shapes, box.boardWhileOpen, loaded.form.color));
             EXPECT_EQ(box.title, "Object");
             EXPECT_EQ(box.prompt, "The object is to get the large block to the other side.");
             EXPECT_EQ(box.flags, 0);
-            EXPECT_EQ(loaded.game.board, Parse(layout)) << layout;
-            EXPECT_TRUE(testing::ShowsBoard(loaded.game));
-            EXPECT_EQ(loaded.game.Text1, "unchanged");
+            EXPECT_EQ(loaded.form.board, Parse(layout)) << layout;
+            EXPECT_TRUE(testing::ShowsBoard(loaded.form));
+            EXPECT_EQ(loaded.form.Text1, "unchanged");
         }
     }
 }
 
 TEST(MessageBoxes, SolutionAndAboutShowTheirTextsAndRedraw) {
     struct Case {
-        void (Game::*click)();
+        void (GameForTest::*click)();
         const char* title;
         const char* prompt;
     };
     const Case cases[] = {
-        {&Game::mnuHelpSolv_Click, "There Is No Help",
+        {&GameForTest::mnuHelpSolv_Click, "There Is No Help",
          "The author of this program  does not know how to solve this quandrel.\r"
          "But it is possable."},
-        {&Game::mnuHelpAbout_Click, "About Quandrel1",
+        {&GameForTest::mnuHelpAbout_Click, "About Quandrel1",
          "Quandrel1\rQuandrel Designer : Unknown\rProgram : Orvell\rJuly 19, 1999"},
     };
     for (const Case& c : cases) {
         LoadedGame loaded;
-        loaded.game.board = Parse("00000 00067 00089 00000");
-        const Shapes before = loaded.game.shapes;
-        (loaded.game.*c.click)();
+        loaded.form.SetLayout(Parse("00000 00067 00089 00000"));
+        const Shapes before = loaded.form.shapes;
+        (loaded.form.*c.click)();
         ASSERT_EQ(loaded.window.boxes.size(), 1u);
         EXPECT_EQ(loaded.window.boxes[0].title, c.title);
         EXPECT_EQ(loaded.window.boxes[0].prompt, c.prompt);
         EXPECT_EQ(loaded.window.boxes[0].flags, 0);
         EXPECT_EQ(loaded.window.boxes[0].shapesWhileOpen, before);
-        EXPECT_TRUE(testing::ShowsBoard(loaded.game)) << "redrawn after the box";
-        EXPECT_EQ(loaded.game.board, Parse("00000 00067 00089 00000"));
+        EXPECT_TRUE(testing::ShowsBoard(loaded.form)) << "redrawn after the box";
+        EXPECT_EQ(loaded.form.board, Parse("00000 00067 00089 00000"));
     }
 }
 
@@ -101,25 +101,25 @@ TEST(Keys, EndKeysEndFromBothHandlersAndNothingElseRuns) {
     };
     for (const Case& c : cases) {
         LoadedGame form;
-        const Shapes shapes = form.game.shapes;
-        form.game.Form_KeyPress(static_cast<std::int16_t>(c.KeyAscii));
+        const Shapes shapes = form.form.shapes;
+        form.form.Form_KeyPress(static_cast<std::int16_t>(c.KeyAscii));
         EXPECT_EQ(form.window.ends, c.formEnds ? 1 : 0) << c.KeyAscii;
-        EXPECT_EQ(form.game.Text1, c.formDumps ? "i=19 board(4,3)=1\r\n color=16711680" : "")
+        EXPECT_EQ(form.form.Text1, c.formDumps ? "i=19 board(4,3)=1\r\n color=16711680" : "")
             << c.KeyAscii;
-        EXPECT_EQ(form.game.shapes != shapes, c.formDumps) << c.KeyAscii;
+        EXPECT_EQ(form.form.shapes != shapes, c.formDumps) << c.KeyAscii;
 
         LoadedGame panel;
-        const Shapes panelShapes = panel.game.shapes;
-        panel.game.Text1_KeyPress(static_cast<std::int16_t>(c.KeyAscii));
+        const Shapes panelShapes = panel.form.shapes;
+        panel.form.Text1_KeyPress(static_cast<std::int16_t>(c.KeyAscii));
         EXPECT_EQ(panel.window.ends, c.panelEnds ? 1 : 0) << c.KeyAscii;
-        EXPECT_EQ(panel.game.Text1, "") << c.KeyAscii;
-        EXPECT_EQ(panel.game.shapes, panelShapes) << c.KeyAscii;
+        EXPECT_EQ(panel.form.Text1, "") << c.KeyAscii;
+        EXPECT_EQ(panel.form.shapes, panelShapes) << c.KeyAscii;
     }
 }
 
 TEST(Quit, EndsTheProgram) {
     LoadedGame loaded;
-    loaded.game.mnuQuit_Click();
+    loaded.form.mnuQuit_Click();
     EXPECT_EQ(loaded.window.ends, 1);
     EXPECT_TRUE(loaded.window.boxes.empty());
 }

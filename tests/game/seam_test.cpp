@@ -24,7 +24,7 @@ MouseInput At(MouseAction action, int column, int row, double scale, std::int16_
 }
 
 // The single block at (3, 1) dragged into (4, 1) through platform input.
-void DragSingleRight(Game& game, double scale = 1) {
+void DragSingleRight(GameForTest& game, double scale = 1) {
     game.Mouse(At(MouseAction::Press, 3, 1, scale));
     game.Mouse(At(MouseAction::Move, 4, 1, scale));
     game.Mouse(At(MouseAction::Release, 4, 1, scale, 1, 0));
@@ -36,9 +36,9 @@ constexpr const char* kSingleMoved = "23231 67401 89510 23231";
 TEST(PlatformInput, DevicePixelsAtAnyScaleReachTheSameCells) {
     for (const double scale : {1.0, 1.25, 1.5, 2.0}) {
         LoadedGame loaded;
-        DragSingleRight(loaded.game, scale);
-        EXPECT_EQ(loaded.game.board, Parse(kSingleMoved)) << scale;
-        EXPECT_EQ(loaded.game.Text1, "move ther") << scale;
+        DragSingleRight(loaded.form, scale);
+        EXPECT_EQ(loaded.form.board, Parse(kSingleMoved)) << scale;
+        EXPECT_EQ(loaded.form.Text1, "move ther") << scale;
     }
 }
 
@@ -60,8 +60,8 @@ TEST(PlatformInput, MousePositionsBeyondFloatAreClamped) {
     EXPECT_EQ(ToMouseY(-1e300, 1), -std::numeric_limits<float>::max());
     LoadedGame loaded;
     loaded.game.Mouse({MouseAction::Press, 1, 1, 0, 1e300, -1e300, 1});
-    EXPECT_EQ(loaded.game.dragX, 32767);
-    EXPECT_EQ(loaded.game.dragY, -32768);
+    EXPECT_EQ(loaded.form.dragX, 32767);
+    EXPECT_EQ(loaded.form.dragY, -32768);
 }
 
 TEST(PlatformText, LineBreaksBecomeThePlatforms) {
@@ -85,7 +85,7 @@ TEST(PlatformText, LineBreaksBecomeThePlatforms) {
 TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
     for (const Command command : {Command::Object, Command::HelpSolv, Command::HelpAbout}) {
         LoadedGame loaded;
-        Game& game = loaded.game;
+        GameForTest game(loaded.game);
         loaded.window.closeAtOnce = false;
         game.Menu(command);
         ASSERT_TRUE(game.boxOpen());
@@ -133,17 +133,17 @@ TEST(Boxes, ObjectPutsThePlayersBoardBackWhenItsBoxClosesWhateverTheResult) {
     for (const int result : {kOk, 2, 0}) {
         LoadedGame loaded;
         loaded.window.closeAtOnce = false;
-        DragSingleRight(loaded.game);
+        DragSingleRight(loaded.form);
         loaded.game.Menu(Command::Object);
-        EXPECT_EQ(loaded.game.board, GoalLayout());
-        EXPECT_TRUE(testing::ShowsBoard(loaded.game));
+        EXPECT_EQ(loaded.form.board, GoalLayout());
+        EXPECT_TRUE(testing::ShowsBoard(loaded.form));
         loaded.game.BoxClosed(result);
-        EXPECT_EQ(loaded.game.board, Parse(kSingleMoved)) << result;
-        EXPECT_TRUE(testing::ShowsBoard(loaded.game)) << result;
+        EXPECT_EQ(loaded.form.board, Parse(kSingleMoved)) << result;
+        EXPECT_TRUE(testing::ShowsBoard(loaded.form)) << result;
         // A second report of the same box changes nothing.
-        loaded.game.board = Parse(kStart);
+        loaded.form.SetLayout(Parse(kStart));
         loaded.game.BoxClosed(result);
-        EXPECT_EQ(loaded.game.board, Parse(kStart));
+        EXPECT_EQ(loaded.form.board, Parse(kStart));
     }
 }
 
@@ -152,25 +152,25 @@ TEST(Boxes, SolutionRedrawsOnlyWhenClosedWithOk) {
         LoadedGame loaded;
         loaded.window.closeAtOnce = false;
         loaded.game.Menu(Command::HelpSolv);
-        loaded.game.DumpBoard();  // square 1 in the marker colour until the next DrawBoard
+        loaded.form.DumpBoard();  // square 1 in the marker colour until the next DrawBoard
         loaded.game.BoxClosed(result);
-        EXPECT_EQ(testing::ShowsBoard(loaded.game), result == kOk) << result;
+        EXPECT_EQ(testing::ShowsBoard(loaded.form), result == kOk) << result;
     }
 }
 
 TEST(Ending, NoHandlerRunsAfterAnEndKeyOrQuit) {
     struct Case {
         const char* name;
-        void (*end)(Game&);
+        void (*end)(GameForTest&);
     };
     const Case cases[] = {
-        {"Esc in the window", [](Game& g) { EXPECT_TRUE(g.Key(KeyTarget::Form, 27, false)); }},
-        {"Ctrl+C in the panel", [](Game& g) { EXPECT_TRUE(g.Key(KeyTarget::Text1, 'c', true)); }},
-        {"Quit", [](Game& g) { g.Menu(Command::Quit); }},
+        {"Esc in the window", [](GameForTest& g) { EXPECT_TRUE(g.Key(KeyTarget::Form, 27, false)); }},
+        {"Ctrl+C in the panel", [](GameForTest& g) { EXPECT_TRUE(g.Key(KeyTarget::Text1, 'c', true)); }},
+        {"Quit", [](GameForTest& g) { g.Menu(Command::Quit); }},
     };
     for (const Case& c : cases) {
         LoadedGame loaded;
-        Game& game = loaded.game;
+        GameForTest game(loaded.game);
         c.end(game);
         EXPECT_TRUE(game.ending()) << c.name;
         EXPECT_EQ(loaded.window.ends, 1) << c.name;
@@ -192,7 +192,7 @@ TEST(Ending, NoHandlerRunsAfterAnEndKeyOrQuit) {
 
 TEST(ScreenUpdates, NameTheChangedShapesAndEveryWriteOfThePanel) {
     LoadedGame loaded;
-    Game& game = loaded.game;
+    GameForTest game(loaded.game);
     const ScreenUpdate startUp = game.TakeUpdate(1);
     EXPECT_FALSE(startUp.writeText1);
     EXPECT_FALSE(startUp.repaint.empty()) << "start-up recolours the initial squares";

@@ -79,7 +79,7 @@ TEST(FindDirection, StepsAlongTheLargerDifference) {
 
 struct Drag : ::testing::Test {
     LoadedGame loaded;
-    Game& game = loaded.game;
+    GameForTest& game = loaded.form;
     void Press(int column, int row, std::int16_t button = 1) {
         game.Form_MouseDown(button, 0, CellX(column), CellY(row));
     }
@@ -112,7 +112,7 @@ TEST_F(Drag, RefusedAndIgnoredMoves) {
     EXPECT_EQ(game.Text1, "you moved a sing\r\nX = 3\r\nY = 1\r\nDirX= 0DirY=1");
     EXPECT_EQ(game.dragX, static_cast<std::int16_t>(CellX(3))) << "the anchor stays";
 
-    game.Text1 = "unchanged";
+    game.SetText1("unchanged");
     MoveTo(3, 2);  // over a block: nothing at all
     MoveTo(4, 1, 3);
     MoveTo(4, 1, 2);
@@ -126,14 +126,14 @@ TEST_F(Drag, RefusedAndIgnoredMoves) {
     EXPECT_EQ(game.Text1, "movemouse, board(4,1)=0");
     EXPECT_EQ(game.board, InitialLayout());
 
-    game.Text1.clear();
+    game.SetText1("");
     game.Form_MouseMove(1, 7, CellX(4), CellY(1));  // Shift makes no difference
     EXPECT_EQ(game.Text1, "movemouse, board(4,1)=0");
 }
 
 TEST_F(Drag, TheDrawnFifthColumnLiesBeyondTheDragGrid) {
     Press(4, 0);
-    game.Text1 = "unchanged";
+    game.SetText1("unchanged");
     // 5100 twips across is over the drawn cell (4, 1) but in drag column 5.
     MoveTo(static_cast<float>(5100 / kTwipsPerUnitX), CellY(1));
     EXPECT_EQ(game.board, InitialLayout());
@@ -143,7 +143,7 @@ TEST_F(Drag, TheDrawnFifthColumnLiesBeyondTheDragGrid) {
 }
 
 TEST_F(Drag, PositionsLeftOfAndAboveTheClientAreaAreColumnAndRowZero) {
-    game.board = Parse("01000 00000 00000 00000");
+    game.SetLayout(Parse("01000 00000 00000 00000"));
     Press(1, 0);
     MoveTo(-100.0f, -100.0f);  // column 0, row 0: step left
     EXPECT_EQ(game.board, Parse("10000 00000 00000 00000"));
@@ -151,20 +151,20 @@ TEST_F(Drag, PositionsLeftOfAndAboveTheClientAreaAreColumnAndRowZero) {
     EXPECT_EQ(game.dragY, -100);
     MoveTo(CellX(0), CellY(1));  // anchor (-100, -100) is still cell (0, 0)
     EXPECT_EQ(game.board, Parse("00000 10000 00000 00000"));
-    game.board = Parse("10000 00000 00000 00000");
+    game.SetLayout(Parse("10000 00000 00000 00000"));
     Press(0, 0);
     MoveTo(-148.0f, CellY(0));  // column -1: off the board
     EXPECT_EQ(game.board, Parse("10000 00000 00000 00000"));
 }
 
 TEST_F(Drag, BeforeAnyPressTheAnchorIsCellZero) {
-    game.board = Parse("10000 00000 00000 00000");
+    game.SetLayout(Parse("10000 00000 00000 00000"));
     MoveTo(1, 0);
     EXPECT_EQ(game.board, Parse("01000 00000 00000 00000"));
 }
 
 TEST_F(Drag, APullOfTwoCellsLeavesTheAnchorOverAnEmptyCell) {
-    game.board = Parse("10000 00000 00000 00000");
+    game.SetLayout(Parse("10000 00000 00000 00000"));
     Press(0, 0);
     MoveTo(2, 0);
     EXPECT_EQ(game.board, Parse("01000 00000 00000 00000"));
@@ -174,8 +174,8 @@ TEST_F(Drag, APullOfTwoCellsLeavesTheAnchorOverAnEmptyCell) {
 }
 
 TEST_F(Drag, HugePositionsNeverMapOntoACell) {
-    game.board = Parse("10000 00000 00000 00000");
-    game.Text1.clear();
+    game.SetLayout(Parse("10000 00000 00000 00000"));
+    game.SetText1("");
     const float far[] = {1e30f,
                          -1e30f,
                          32767.0f,
@@ -208,7 +208,7 @@ TEST_F(Drag, RightReleaseReportsTheAnchorCell) {
     Press(3, 1, 2);
     game.Form_MouseUp(2, 0, CellX(0), CellY(0));
     EXPECT_EQ(game.Text1, "board(3,1)=1");
-    game.Text1 = "unchanged";
+    game.SetText1("unchanged");
     game.Form_MouseUp(1, 0, CellX(0), CellY(0));
     game.Form_MouseUp(4, 0, CellX(0), CellY(0));
     EXPECT_EQ(game.Text1, "unchanged");
@@ -227,7 +227,7 @@ TEST_F(Drag, RightReleaseReportsTheAnchorCell) {
     // Off the board: nothing is written.
     for (const float x : {-148.0f, 740.0f, 1e9f}) {
         game.Form_MouseDown(2, 0, x, x);
-        game.Text1 = "unchanged";
+        game.SetText1("unchanged");
         game.Form_MouseUp(2, 0, 0.0f, 0.0f);
         EXPECT_EQ(game.Text1, "unchanged") << x;
     }

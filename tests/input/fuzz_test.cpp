@@ -21,7 +21,7 @@ bool HoldsTheTenBlocks(const Board& board) {
 
 TEST(Fuzz, AMillionRandomMouseEventsKeepTheBoardValid) {
     testing::LoadedGame loaded;
-    Game& game = loaded.game;
+    GameForTest game(loaded.game);
     std::mt19937_64 random(20261208);
     const float extremes[] = {0.0f,
                               -0.5f,

@@ -33,8 +33,8 @@ TEST(ColorTable, StartUpWritesThePieceColoursAndTheMarker) {
     for (int unused : {10, 11, 12, 13, 15, 16}) EXPECT_EQ(color[unused], -1) << "not written";
 
     LoadedGame loaded;
-    for (int unused : {10, 11, 12, 13, 15, 16}) EXPECT_EQ(loaded.game.color[unused], 0);
-    EXPECT_EQ(loaded.game.color[14], 65535);
+    for (int unused : {10, 11, 12, 13, 15, 16}) EXPECT_EQ(loaded.form.color[unused], 0);
+    EXPECT_EQ(loaded.form.color[14], 65535);
 }
 
 TEST(IsOnBoard, TestsTheCellOneStepAway) {
@@ -85,12 +85,13 @@ TEST(FirstBrokenCell, NamesTheLowestCellThatBreaksTheRules) {
 
 TEST(FormLoad, RestoresLayoutColoursAndGeometryAndIsIdempotent) {
     LoadedGame loaded;
-    Game& game = loaded.game;
-    game.board = Parse("00000 00067 00089 00000");
-    game.color.fill(7);
-    game.dragX = 33;
-    game.dragY = -4;
-    game.Text1 = "kept";
+    GameForTest game(loaded.game);
+    game.SetLayout(Parse("00000 00067 00089 00000"));
+    ColorTable sevens{};
+    sevens.fill(7);
+    game.SetColors(sevens);
+    game.SetAnchor(33, -4);
+    game.SetText1("kept");
     game.Form_Load();
 
     EXPECT_EQ(game.board, InitialLayout());

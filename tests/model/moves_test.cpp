@@ -12,7 +12,7 @@ namespace {
 using testing::LoadedGame;
 using testing::Parse;
 
-using Procedure = bool (Game::*)(std::int16_t, std::int16_t, std::int16_t, std::int16_t);
+using Procedure = bool (GameForTest::*)(std::int16_t, std::int16_t, std::int16_t, std::int16_t);
 
 std::string Trace(const std::string& word, int X, int Y, int DirX, int DirY,
                   const std::string& label = "DirX= ") {
@@ -46,7 +46,7 @@ const std::vector<Kind>& Kinds() {
         {"single",
          1,
          1,
-         {{"MoveSingle", &Game::MoveSingle, "you moved a sing", 0, 0}},
+         {{"MoveSingle", &GameForTest::MoveSingle, "you moved a sing", 0, 0}},
          "00000 01000 00000 00000",
          "00000 00000 01000 00000",
          "01000 00000 00000 00000",
@@ -55,8 +55,8 @@ const std::vector<Kind>& Kinds() {
         {"wide",
          2,
          1,
-         {{"MoveWide", &Game::MoveWide, "you moved a wide", 0, 0},
-          {"MoveWide2", &Game::MoveWide2, "you moved a wide2", 1, 0}},
+         {{"MoveWide", &GameForTest::MoveWide, "you moved a wide", 0, 0},
+          {"MoveWide2", &GameForTest::MoveWide2, "you moved a wide2", 1, 0}},
          "00000 02300 00000 00000",
          "00000 00000 02300 00000",
          "02300 00000 00000 00000",
@@ -65,8 +65,8 @@ const std::vector<Kind>& Kinds() {
         {"tall",
          1,
          2,
-         {{"MoveTall", &Game::MoveTall, "you moved a tall", 0, 0},
-          {"MoveTall2", &Game::MoveTall2, "you moved a tall2", 0, 1}},
+         {{"MoveTall", &GameForTest::MoveTall, "you moved a tall", 0, 0},
+          {"MoveTall2", &GameForTest::MoveTall2, "you moved a tall2", 0, 1}},
          "00000 04000 05000 00000",
          "00000 00000 04000 05000",
          "04000 05000 00000 00000",
@@ -75,10 +75,10 @@ const std::vector<Kind>& Kinds() {
         {"big",
          2,
          2,
-         {{"MoveBig", &Game::MoveBig, "you moved a big", 0, 0},
-          {"MoveBig2", &Game::MoveBig2, "you moved a big2", 1, 0},
-          {"MoveBig3", &Game::MoveBig3, "you moved a big3", 0, 1},
-          {"MoveBig4", &Game::MoveBig4, "you moved a big4", 1, 1}},
+         {{"MoveBig", &GameForTest::MoveBig, "you moved a big", 0, 0},
+          {"MoveBig2", &GameForTest::MoveBig2, "you moved a big2", 1, 0},
+          {"MoveBig3", &GameForTest::MoveBig3, "you moved a big3", 0, 1},
+          {"MoveBig4", &GameForTest::MoveBig4, "you moved a big4", 1, 1}},
          "00000 06700 08900 00000",
          "00000 00000 06700 08900",
          "06700 08900 00000 00000",
@@ -124,17 +124,17 @@ struct Attempt {
 
 Attempt TryGrip(const Grip& grip, const Board& board, int X, int Y, const Direction& d) {
     LoadedGame loaded;
-    loaded.game.board = board;
-    const Shapes before = loaded.game.shapes;
-    const bool moved = (loaded.game.*grip.procedure)(
+    loaded.form.SetLayout(board);
+    const Shapes before = loaded.form.shapes;
+    const bool moved = (loaded.form.*grip.procedure)(
         static_cast<std::int16_t>(X), static_cast<std::int16_t>(Y),
         static_cast<std::int16_t>(d.DirX), static_cast<std::int16_t>(d.DirY));
-    const Game& game = loaded.game;
+    const GameForTest game(loaded.game);
     return {moved, game.board, game.Text1, game.shapes != before && testing::ShowsBoard(game)};
 }
 
 std::string Label(const Grip& grip) {
-    return grip.procedure == &Game::MoveTall2 ? "DirX=" : "DirX= ";
+    return grip.procedure == &GameForTest::MoveTall2 ? "DirX=" : "DirX= ";
 }
 
 TEST(MoveProcedures, EveryGripStepsTheBlockInEveryDirection) {
@@ -148,7 +148,7 @@ TEST(MoveProcedures, EveryGripStepsTheBlockInEveryDirection) {
                 EXPECT_TRUE(a.moved);
                 EXPECT_EQ(a.board, Parse(After(kind, d)));
                 EXPECT_TRUE(a.redrawn);
-                EXPECT_EQ(a.text, grip.procedure == &Game::MoveSingle
+                EXPECT_EQ(a.text, grip.procedure == &GameForTest::MoveSingle
                                       ? "move ther"
                                       : Trace(grip.word, X, Y, d.DirX, d.DirY, Label(grip)));
             }
@@ -215,27 +215,27 @@ TEST(MoveProcedures, ANullStepMovesNothing) {
 
 TEST(MoveProcedures, EachWritesItsOwnTraceWhenRefused) {
     const std::pair<Procedure, const char*> cases[] = {
-        {&Game::MoveSingle, "you moved a sing\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
-        {&Game::MoveWide, "you moved a wide\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
-        {&Game::MoveWide2, "you moved a wide2\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
-        {&Game::MoveTall, "you moved a tall\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
-        {&Game::MoveTall2, "you moved a tall2\r\nX = 2\r\nY = 1\r\nDirX=-1DirY=0"},
-        {&Game::MoveBig, "you moved a big\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
-        {&Game::MoveBig2, "you moved a big2\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
-        {&Game::MoveBig3, "you moved a big3\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
-        {&Game::MoveBig4, "you moved a big4\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveSingle, "you moved a sing\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveWide, "you moved a wide\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveWide2, "you moved a wide2\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveTall, "you moved a tall\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveTall2, "you moved a tall2\r\nX = 2\r\nY = 1\r\nDirX=-1DirY=0"},
+        {&GameForTest::MoveBig, "you moved a big\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveBig2, "you moved a big2\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveBig3, "you moved a big3\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
+        {&GameForTest::MoveBig4, "you moved a big4\r\nX = 2\r\nY = 1\r\nDirX= -1DirY=0"},
     };
     for (const auto& [procedure, trace] : cases) {
         LoadedGame loaded;
-        loaded.game.board = Parse("11111 11111 11111 11111");  // every cell taken
-        EXPECT_FALSE((loaded.game.*procedure)(2, 1, -1, 0));
-        EXPECT_EQ(loaded.game.Text1, trace);
+        loaded.form.SetLayout(Parse("11111 11111 11111 11111"));  // every cell taken
+        EXPECT_FALSE((loaded.form.*procedure)(2, 1, -1, 0));
+        EXPECT_EQ(loaded.form.Text1, trace);
     }
 }
 
 TEST(MoveProcedures, DescribedExamples) {
     LoadedGame loaded;
-    Game& game = loaded.game;
+    GameForTest game(loaded.game);
     EXPECT_TRUE(game.MoveSingle(4, 0, 0, 1));
     EXPECT_EQ(game.Text1, "move ther");
     EXPECT_TRUE(game.MoveWide(2, 0, 1, 0));
@@ -252,7 +252,7 @@ TEST(MoveProcedures, DescribedExamples) {
 
     // The big block cannot move at the start, by any of its cells.
     game.Form_Load();
-    const Procedure big[] = {&Game::MoveBig, &Game::MoveBig2, &Game::MoveBig3, &Game::MoveBig4};
+    const Procedure big[] = {&GameForTest::MoveBig, &GameForTest::MoveBig2, &GameForTest::MoveBig3, &GameForTest::MoveBig4};
     for (int cell = 0; cell < 4; ++cell) {
         for (const Direction& d : kDirections) {
             EXPECT_FALSE((game.*big[cell])(
@@ -262,11 +262,11 @@ TEST(MoveProcedures, DescribedExamples) {
     }
     EXPECT_EQ(game.board, InitialLayout());
 
-    game.board = Parse("23231 23067 23089 00000");
+    game.SetLayout(Parse("23231 23067 23089 00000"));
     EXPECT_TRUE(game.MoveBig2(4, 1, 0, 1));
     EXPECT_EQ(game.board, Parse("23231 23000 23067 00089"));
 
-    game.board = Parse("00000 04000 05000 00000");
+    game.SetLayout(Parse("00000 04000 05000 00000"));
     game.MoveTall2(1, 2, 0, -1);
     EXPECT_TRUE(game.Text1.ends_with("\r\nDirX=0DirY=-1"));
     game.MoveTall(1, 0, 0, 1);

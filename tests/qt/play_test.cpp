@@ -19,7 +19,7 @@ using testing::ShownWindow;
 TEST(Play, AShortestSolutionByDragsReachesTheGoalAndTheBigBlockComesBack) {
     ShownWindow shown;
     Player player{shown};
-    Game& game = shown.window.game();
+    GameForTest game(shown.window.game());
     const auto solution = ShortestSolution(game.board, Goal::Edge);
     ASSERT_TRUE(solution.has_value());
     for (std::size_t i = 0; i < solution->size(); ++i) {
@@ -54,7 +54,7 @@ TEST(Play, AShortestSolutionByDragsReachesTheGoalAndTheBigBlockComesBack) {
 TEST(Play, OnePressCarriesABlockThereAndBack) {
     ShownWindow shown;
     Player player{shown};
-    Game& game = shown.window.game();
+    GameForTest game(shown.window.game());
     player.Press(CellPoint(3, 1));
     player.MoveTo(CellPoint(4, 1));
     EXPECT_EQ(game.board(4, 1), kSingle);
@@ -76,14 +76,14 @@ TEST(Play, ThePanelShowsTheMoveTraceThatReplacedTheDragTrace) {
     player.Press(CellPoint(2, 0));  // the wide block by its left cell, the pointer two cells on
     player.MoveTo(CellPoint(4, 0));
     player.Release(CellPoint(4, 0));
-    EXPECT_EQ(shown.window.game().board, testing::Parse("23023 67411 89510 23231"));
+    EXPECT_EQ(GameForTest(shown.window.game()).board, testing::Parse("23023 67411 89510 23231"));
     EXPECT_EQ(shown.window.Text1()->toPlainText(), "you moved a wide\nX = 2\nY = 0\nDirX= 1DirY=0");
 }
 
 TEST(Play, PressesThePanelIgnoresDoNotReachTheForm) {
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         ShownWindow shown;
-        Game& game = shown.window.game();
+        GameForTest game(shown.window.game());
         game.Form_MouseDown(1, 0, 111.0f, 222.0f);
         QWidget* viewport = shown.window.Text1()->viewport();
         for (QWidget* target : {viewport, static_cast<QWidget*>(shown.window.Text1())}) {
@@ -103,7 +103,7 @@ TEST(Play, PressesThePanelIgnoresDoNotReachTheForm) {
 
 TEST(Play, TheSecondPressOfADoubleClickMovesTheAnchor) {
     ShownWindow shown;
-    Game& game = shown.window.game();
+    GameForTest game(shown.window.game());
     const QPoint at = CellPoint(3, 1);
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, shown.window.board()->mapToGlobal(at),
                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -115,10 +115,8 @@ TEST(Play, TheSecondPressOfADoubleClickMovesTheAnchor) {
 TEST(Play, TheDragFollowsThePointerOutsideTheWindow) {
     ShownWindow shown;
     Player player{shown};
-    Game& game = shown.window.game();
-    game.board = Board{};
-    game.board(1, 0) = kSingle;
-    game.DrawBoard();
+    GameForTest game(shown.window.game());
+    game.SetLayout(testing::Parse("01000 00000 00000 00000"));
     player.Press(CellPoint(1, 0));
     player.MoveTo(QPoint(-10, CellPoint(0, 0).y()));  // left of the client area: column 0
     EXPECT_EQ(game.board(0, 0), kSingle);

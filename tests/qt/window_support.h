@@ -10,6 +10,7 @@
 #include "input/drag_grid.h"
 #include "model/solver.h"
 #include "qt/frm_quandrel.h"
+#include "support/game_for_test.h"
 
 namespace quandrel::testing {
 

@@ -58,7 +58,7 @@ QImage ExpectedPicture(const Shapes& shapes, QColor outline, QSize size) {
 
 void ExpectPictureShowsBoard(ShownWindow& shown) {
     const QImage picture = shown.Picture();
-    const Game& game = shown.window.game();
+    const GameForTest game(shown.window.game());
     const QColor outline = shown.window.board()->palette().color(QPalette::WindowText);
     // Cell centres carry the cell colour.
     for (int i = 0; i < kCells; ++i) {
@@ -101,8 +101,7 @@ TEST(Window, PictureFollowsOtherBoards) {
     for (const char* layout :
          {"00000 00067 00089 00000", "11000 00674 02895 23231", "23231 67410 89510 23231"}) {
         ShownWindow shown;
-        shown.window.game().board = testing::Parse(layout);
-        shown.window.game().DrawBoard();
+        GameForTest(shown.window.game()).SetLayout(testing::Parse(layout));
         SCOPED_TRACE(layout);
         ExpectPictureShowsBoard(shown);
     }
@@ -234,7 +233,7 @@ void Close(QWidget* box, CloseBy how) {
 TEST(Window, ObjectBoxShowsTheGoalUntilItClosesHoweverItCloses) {
     for (const CloseBy how : {CloseBy::Ok, CloseBy::Enter, CloseBy::Escape, CloseBy::CloseButton}) {
         ShownWindow shown;
-        Game& game = shown.window.game();
+        GameForTest game(shown.window.game());
         game.MoveSingle(4, 0, 0, 1);
         const Board before = game.board;
         bool opened = false;
@@ -284,17 +283,17 @@ TEST(Window, SolutionAndAboutBoxesShowTheirLines) {
             });
             shown.window.findChild<QAction*>(c.action)->trigger();
             EXPECT_TRUE(opened) << c.action;
-            EXPECT_EQ(shown.window.game().board, InitialLayout());
+            EXPECT_EQ(GameForTest(shown.window.game()).board, InitialLayout());
         }
     }
 }
 
 TEST(Window, ResetRestoresBoardAndGeometry) {
     ShownWindow shown;
-    shown.window.game().MoveSingle(4, 0, 0, 1);
+    GameForTest(shown.window.game()).MoveSingle(4, 0, 0, 1);
     shown.window.setGeometry(100, 120, 500, 600);
     shown.window.findChild<QAction*>("mnuReset")->trigger();
-    EXPECT_EQ(shown.window.game().board, InitialLayout());
+    EXPECT_EQ(GameForTest(shown.window.game()).board, InitialLayout());
     EXPECT_EQ(shown.window.frameGeometry(), QRect(13, 13, 362, 330));
     ExpectPictureShowsBoard(shown);
 }
@@ -328,7 +327,7 @@ TEST(Window, KeysReachTheWindowAndThePanelWithTheirCodes) {
             QApplication::sendEvent(target, &press);
             SCOPED_TRACE(std::string(c.text) + (panel ? " to the panel" : " to the window"));
             EXPECT_EQ(shown.ends, c.ends ? 1 : 0);
-            EXPECT_EQ(shown.window.game().shapes.Shape2[1].fillColor, 49152u) << "no dump";
+            EXPECT_EQ(GameForTest(shown.window.game()).shapes.Shape2[1].fillColor, 49152u) << "no dump";
             if (c.ends) {
                 EXPECT_EQ(shown.window.Text1()->toPlainText(), "kept");
                 EXPECT_FALSE(shown.window.isVisible());
@@ -348,7 +347,7 @@ TEST(Window, LowerCaseDDumpsTheBoardFromTheWindowOnly) {
     EXPECT_TRUE(panel.window.Text1()->hasFocus());
     QTest::keyClick(panel.window.Text1(), Qt::Key_D);
     EXPECT_EQ(panel.window.Text1()->toPlainText(), "d") << "the panel's own handling";
-    EXPECT_EQ(panel.window.game().shapes.Shape2[1].fillColor, 49152u);
+    EXPECT_EQ(GameForTest(panel.window.game()).shapes.Shape2[1].fillColor, 49152u);
 }
 
 }  // namespace

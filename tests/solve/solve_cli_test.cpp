@@ -43,13 +43,12 @@ std::pair<int, int> Step(const std::string& direction) {
 class Player {
   public:
     explicit Player(const Board& start) {
-        loaded_.game.board = start;
-        loaded_.game.DrawBoard();
+        loaded_.form.SetLayout(start);
     }
-    const Board& board() const { return loaded_.game.board; }
-    void Press(int x, int y) { loaded_.game.Form_MouseDown(1, 0, X(x), Y(y)); }
-    void MoveTo(int x, int y) { loaded_.game.Form_MouseMove(1, 0, X(x), Y(y)); }
-    void Release(int x, int y) { loaded_.game.Form_MouseUp(1, 0, X(x), Y(y)); }
+    const Board& board() const { return loaded_.form.board; }
+    void Press(int x, int y) { loaded_.form.Form_MouseDown(1, 0, X(x), Y(y)); }
+    void MoveTo(int x, int y) { loaded_.form.Form_MouseMove(1, 0, X(x), Y(y)); }
+    void Release(int x, int y) { loaded_.form.Form_MouseUp(1, 0, X(x), Y(y)); }
 
   private:
     static float X(int column) { return static_cast<float>(148 * column + 74); }

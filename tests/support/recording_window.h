@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "support/game_for_test.h"
 
 namespace quandrel::testing {
 
@@ -27,7 +28,7 @@ class RecordingWindow : public Window {
     Game* game = nullptr;     // to read the state while a box is open
 
     void openBox(const std::string& prompt, int flags, const std::string& title) override {
-        boxes.push_back({prompt, flags, title, game->board, game->shapes});
+        boxes.push_back({prompt, flags, title, game->state().board, game->state().shapes});
         if (closeAtOnce) game->BoxClosed(boxResult);
     }
     void setOuterGeometry(int left, int top, int width, int height) override {
@@ -40,6 +41,7 @@ class RecordingWindow : public Window {
 struct LoadedGame {
     RecordingWindow window;
     Game game{window};
+    GameForTest form{game};
     LoadedGame() {
         window.game = &game;
         game.Form_Load();
@@ -55,7 +57,7 @@ inline Shapes Drawn(Shapes shapes, const Board& board, const ColorTable& color) 
 }
 
 // True when the game's shapes show its board as DrawBoard draws it.
-inline bool ShowsBoard(const Game& game) {
+inline bool ShowsBoard(const GameForTest& game) {
     return game.shapes == Drawn(game.shapes, game.board, game.color);
 }
 

@@ -89,22 +89,22 @@ TEST(DrawBoard, ShowsEachBlockAtItsAnchorOnly) {
     };
     for (const Case& c : cases) {
         LoadedGame loaded;
-        loaded.game.board = Parse(c.layout);
-        loaded.game.Text1 = "unchanged";
-        loaded.game.DrawBoard();
+        loaded.form.SetLayout(Parse(c.layout));
+        loaded.form.SetText1("unchanged");
+        loaded.form.DrawBoard();
         for (const Shown& s : c.shown) {
-            EXPECT_EQ(VisibleIndices(loaded.game.shapes, s.member), s.visible)
+            EXPECT_EQ(VisibleIndices(loaded.form.shapes, s.member), s.visible)
                 << c.layout << " " << s.array;
         }
         // Squares take the colour of their cell's code; parked elements stay hidden.
         for (int i = 0; i < kCells; ++i) {
-            EXPECT_EQ(loaded.game.shapes.Shape2[static_cast<std::size_t>(i)].fillColor,
-                      ShapeColor(loaded.game.color[static_cast<std::size_t>(
-                          loaded.game.board.cells[static_cast<std::size_t>(i)])]));
+            EXPECT_EQ(loaded.form.shapes.Shape2[static_cast<std::size_t>(i)].fillColor,
+                      ShapeColor(loaded.form.color[static_cast<std::size_t>(
+                          loaded.form.board.cells[static_cast<std::size_t>(i)])]));
         }
         // Shape4 19 is never addressed, so it keeps the visibility it was created with.
-        EXPECT_TRUE(loaded.game.shapes.Shape4[19].visible);
-        EXPECT_EQ(loaded.game.Text1, "unchanged");
+        EXPECT_TRUE(loaded.form.shapes.Shape4[19].visible);
+        EXPECT_EQ(loaded.form.Text1, "unchanged");
     }
 }
 
@@ -114,15 +114,15 @@ TEST(DrawBoard, StartUpSquareColours) {
     const std::uint32_t expected[kCells] = {g, g, g, g, b, r, r, l, b, k,
                                             r, r, l, b, k, g, g, g, g, b};
     for (int i = 0; i < kCells; ++i) {
-        EXPECT_EQ(loaded.game.shapes.Shape2[static_cast<std::size_t>(i)].fillColor, expected[i])
+        EXPECT_EQ(loaded.form.shapes.Shape2[static_cast<std::size_t>(i)].fillColor, expected[i])
             << "square " << i;
     }
 }
 
 TEST(DumpBoard, RepaintsSquaresMarksSquareOneAndEndsWithTheLastCell) {
     LoadedGame loaded;
-    Game& game = loaded.game;
-    game.shapes.Shape2[7].fillColor = 0x123456;  // repainted from the board
+    GameForTest game(loaded.game);
+    game.SetSquareColor(7, 0x123456);  // repainted from the board
     game.DumpBoard();
     // Twenty writes, each replacing the last: only the message for cell (4, 3) is left.
     EXPECT_EQ(game.Text1, "i=19 board(4,3)=1\r\n color=16711680");
@@ -136,7 +136,7 @@ TEST(DumpBoard, RepaintsSquaresMarksSquareOneAndEndsWithTheLastCell) {
     EXPECT_EQ(game.shapes, first);
     EXPECT_EQ(game.Text1, "i=19 board(4,3)=1\r\n color=16711680");
 
-    game.board = Parse("00000 00067 00089 00000");
+    game.SetLayout(Parse("00000 00067 00089 00000"));
     game.DumpBoard();
     EXPECT_EQ(game.Text1, "i=19 board(4,3)=0\r\n color=0");
 
