@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "game/prompts.h"
+#include "game/text.h"
 #include "game/traces.h"
 #include "input/drag_grid.h"
 #include "model/moves.h"
@@ -22,7 +23,8 @@ bool IsEndKey(std::int16_t KeyAscii) {
 
 }  // namespace
 
-Game::Game(Window& window) : window_(window) {}
+Game::Game(Window& window, std::string_view lineBreak)
+    : window_(window), lineBreak_(lineBreak) {}
 
 // Input from the front end ------------------------------------------------------------------------
 
@@ -73,9 +75,10 @@ void Game::BoxClosed(int result) {
 
 ScreenUpdate Game::TakeUpdate(double scale) {
     ScreenUpdate update;
+    if (ending_) return update;
     UpdateShown(shapes, shown_,
                 [&](const TwipRect& rect) { update.repaint.push_back(ToPixels(rect, scale)); });
-    update.writeText1 = std::exchange(text1Written_, false);
+    if (std::exchange(text1Written_, false)) update.text1 = WithLineBreak(Text1, lineBreak_);
     return update;
 }
 
@@ -223,7 +226,7 @@ void Game::mnuHelpAbout_Click() { OpenBox(Box::Other, kAboutPrompt, kAboutTitle)
 
 void Game::OpenBox(Box box, const char* prompt, const char* title) {
     box_ = box;
-    window_.openBox(prompt, kOkOnly, title);
+    window_.openBox(WithLineBreak(prompt, lineBreak_), kOkOnly, title);
 }
 
 }  // namespace quandrel

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/form_layout.h"
@@ -20,10 +22,10 @@ namespace quandrel {
 
 enum class KeyTarget { Form, Text1 };
 
-// What the front end must bring to the screen.
+// What the front end must bring to the screen; nothing once the program is ending.
 struct ScreenUpdate {
-    std::vector<PixelRect> repaint;  // areas whose shapes changed, in device pixels
-    bool writeText1 = false;         // the game wrote the panel: replace its whole text
+    std::vector<PixelRect> repaint;    // areas whose shapes changed, in device pixels
+    std::optional<std::string> text1;  // the game wrote the panel: its whole new text
 };
 
 class GameForTest;
@@ -40,7 +42,10 @@ struct FormState {
 
 class Game : private FormState {
   public:
-    explicit Game(Window& window);
+    // `lineBreak` separates the lines of the texts the front end is given (the panel's in
+    // ScreenUpdate, a box's prompt in Window::openBox) as its platform's controls take them;
+    // empty leaves them as the game writes them: "\r\n" in the panel, "\r" in a prompt.
+    explicit Game(Window& window, std::string_view lineBreak = {});
 
     // Start-up: fills the colour table and the board, places the window and draws the board.
     void Form_Load();
@@ -106,6 +111,7 @@ class Game : private FormState {
     bool Accepting() const { return !ending_ && box_ == Box::None; }
 
     Window& window_;
+    std::string lineBreak_;
     Box box_ = Box::None;
     Board saved_{};  // the player's board while the Object box shows the goal
     bool ending_ = false;

@@ -83,13 +83,4 @@ std::string MoveTrace(Code code, std::int16_t X, std::int16_t Y, std::int16_t Di
 
 const char* MovedText(Code code) { return code == kSingle ? "move ther" : nullptr; }
 
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    std::string result;
-    for (std::size_t at = text.find(from); at != std::string_view::npos; at = text.find(from)) {
-        result.append(text.substr(0, at)).append(to);
-        text.remove_prefix(at + from.size());
-    }
-    return result.append(text);
-}
-
 }  // namespace quandrel

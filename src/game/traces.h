@@ -24,8 +24,4 @@ std::string MoveTrace(Code code, std::int16_t X, std::int16_t Y, std::int16_t Di
 // The text that replaces the trace once the block of `code` has stepped, or nullptr.
 const char* MovedText(Code code);
 
-// `text` with every `from` replaced by `to`: the game's line breaks ("\r\n" in the panel, "\r" in
-// a box's prompt) as a platform's control takes them.
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
-
 }  // namespace quandrel

@@ -18,7 +18,7 @@ class BoardWidget : public QWidget {
     // Device pixels per logical pixel.
     double scale() const { return devicePixelRatioF(); }
     // Schedules a repaint of an area given in device pixels.
-    void repaint(const PixelRect& rect);
+    void scheduleRepaint(const PixelRect& rect);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -9,7 +9,6 @@
 #include <QWindow>
 #include <optional>
 
-#include "game/traces.h"
 
 namespace quandrel {
 namespace {
@@ -107,18 +106,15 @@ QPlainTextEdit* frmQuandrel::Text1() {
 }
 
 void frmQuandrel::showState() {
-    if (game_.ending()) return;
     const ScreenUpdate update = game_.TakeUpdate(board_->scale());
-    for (const PixelRect& rect : update.repaint) board_->repaint(rect);
-    if (update.writeText1) {
-        Text1()->setPlainText(QString::fromStdString(ReplaceAll(game_.state().Text1, "\r\n", "\n")));
-    }
+    for (const PixelRect& rect : update.repaint) board_->scheduleRepaint(rect);
+    if (update.text1) Text1()->setPlainText(QString::fromStdString(*update.text1));
 }
 
 void frmQuandrel::openBox(const std::string& prompt, int, const std::string& title) {
     showState();
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(ReplaceAll(prompt, "\r", "\n")), QMessageBox::Ok, this);
+                    QString::fromStdString(prompt), QMessageBox::Ok, this);
     box.exec();
     game_.BoxClosed(kOk);  // the only button: Enter, Esc and the close box all mean OK
 }

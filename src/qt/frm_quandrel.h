@@ -40,7 +40,7 @@ class frmQuandrel : public QMainWindow, public Window {
     // Repaints the shapes that changed and writes the panel if the game wrote it.
     void showState();
 
-    Game game_{*this};
+    Game game_{*this, "\n"};
     BoardWidget* board_;
     QPlainTextEdit* text1_ = nullptr;
     OuterGeometry outerGeometry_{*this};

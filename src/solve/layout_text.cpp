@@ -45,9 +45,9 @@ std::variant<Board, LayoutError> ParseLayout(std::string_view text) {
         if (!std::isdigit(static_cast<unsigned char>(c))) {
             if (count >= kCells) {
                 return LayoutError{"too many codes: a layout has 20 piece codes, and '" +
-                                   Escaped({&c, 1}) + "' comes after the 20th"};
+                                   HexEscaped({&c, 1}) + "' comes after the 20th"};
             }
-            return LayoutError{"unknown piece code '" + Escaped({&c, 1}) + "' at " +
+            return LayoutError{"unknown piece code '" + HexEscaped({&c, 1}) + "' at " +
                                CellName(count) + "; codes are the digits 0 to 9"};
         }
         if (count < kCells)
@@ -78,7 +78,7 @@ std::string DescribeDrag(const Drag& drag) {
     return text;
 }
 
-std::string Escaped(std::string_view text) {
+std::string HexEscaped(std::string_view text) {
     constexpr const char* kHex = "0123456789abcdef";
     std::string shown;
     for (const char c : text) {

@@ -29,7 +29,7 @@ std::string DescribeMove(const Move& move);
 std::string DescribeDrag(const Drag& drag);
 
 // `text` with every byte that cannot be shown as itself written as \x and two hex digits.
-std::string Escaped(std::string_view text);
+std::string HexEscaped(std::string_view text);
 
 // Four lines of five codes separated by blanks.
 std::string FormatBoard(const Board& board);

@@ -115,7 +115,7 @@ std::optional<int> ReadArguments(int argc, char** argv, Options& options) {
         } else if (arg.starts_with("--goal=") || arg.starts_with("--from=")) {
             value = arg.substr(7);
         } else {
-            return Fail("unknown argument '" + quandrel::Escaped(arg) +
+            return Fail("unknown argument '" + quandrel::HexEscaped(arg) +
                         "'; see quandrel-solve --help");
         }
         if (arg.starts_with("--goal")) {
@@ -124,7 +124,7 @@ std::optional<int> ReadArguments(int argc, char** argv, Options& options) {
             } else if (value == "object") {
                 options.goal = quandrel::Goal::Object;
             } else {
-                return Fail("unknown goal '" + quandrel::Escaped(value) +
+                return Fail("unknown goal '" + quandrel::HexEscaped(value) +
                             "'; the goals are object and edge");
             }
             continue;

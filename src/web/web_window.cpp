@@ -7,7 +7,6 @@
 #include <string>
 
 #include "game/game.h"
-#include "game/traces.h"
 
 extern "C" {
 // Implemented in library.js.
@@ -28,19 +27,17 @@ namespace {
 
 class WebWindow : public Window, public Painter {
   public:
-    Game game{*this};
+    Game game{*this, "\n"};
     double scale = 1;  // the page's devicePixelRatio
 
     // Paints what changed, as one area around it, and writes the panel if the game wrote it.
     void present() {
-        if (game.ending()) return;
         const ScreenUpdate update = game.TakeUpdate(scale);
         if (!update.repaint.empty()) {
             paint(std::accumulate(update.repaint.begin(), update.repaint.end(),
                                   update.repaint.front(), std::mem_fn(&PixelRect::Joined)));
         }
-        if (update.writeText1)
-            quandrel_js_write_text1(ReplaceAll(game.state().Text1, "\r\n", "\n").c_str());
+        if (update.text1) quandrel_js_write_text1(update.text1->c_str());
     }
 
     // Paints one area of the client area, in device pixels, over the window's background.
@@ -61,7 +58,7 @@ class WebWindow : public Window, public Painter {
     // Window
     void openBox(const std::string& prompt, int flags, const std::string& title) override {
         present();
-        quandrel_js_open_box(ReplaceAll(prompt, "\r", "\n").c_str(), flags, title.c_str());
+        quandrel_js_open_box(prompt.c_str(), flags, title.c_str());
     }
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override {
         // CSS pixels; grown where the page's frame leaves too little room for the board.

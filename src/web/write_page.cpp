@@ -8,12 +8,13 @@
 #include <string>
 
 #include "game/form_layout.h"
-#include "game/traces.h"
+#include "game/text.h"
 
 namespace quandrel {
 namespace {
 
-std::string Escaped(std::string_view text) {
+// `text` as HTML text or an attribute value.
+std::string HtmlEscaped(std::string_view text) {
     std::string html = ReplaceAll(text, "&", "&amp;");
     html = ReplaceAll(html, "<", "&lt;");
     html = ReplaceAll(html, ">", "&gt;");
@@ -23,9 +24,9 @@ std::string Escaped(std::string_view text) {
 // A caption with its access key ("&File") underlined.
 std::string CaptionMarkup(std::string_view caption) {
     const std::size_t at = caption.find('&');
-    if (at == std::string_view::npos || at + 1 >= caption.size()) return Escaped(caption);
-    return Escaped(caption.substr(0, at)) + "<u>" + Escaped(caption.substr(at + 1, 1)) + "</u>" +
-           Escaped(caption.substr(at + 2));
+    if (at == std::string_view::npos || at + 1 >= caption.size()) return HtmlEscaped(caption);
+    return HtmlEscaped(caption.substr(0, at)) + "<u>" + HtmlEscaped(caption.substr(at + 1, 1)) + "</u>" +
+           HtmlEscaped(caption.substr(at + 2));
 }
 
 std::string Plain(std::string_view caption) { return ReplaceAll(caption, "&", ""); }
@@ -63,7 +64,7 @@ std::string MenuBarMarkup() {
             continue;
         }
         html += MenuItem(entry, tabindex + " aria-haspopup=\"menu\" aria-expanded=\"false\"");
-        html += "<div role=\"menu\" aria-label=\"" + Escaped(Plain(entry.caption)) + "\" hidden>";
+        html += "<div role=\"menu\" aria-label=\"" + HtmlEscaped(Plain(entry.caption)) + "\" hidden>";
         menuOpen = true;
     }
     closeHolder();
@@ -88,7 +89,7 @@ std::string PlaceStyle(const char* selector, const TwipRect& twips) {
 std::string WindowStyle() {
     return PlaceStyle("#window", kStartBounds) + PlaceStyle("#Text1", kText1Rect) +
            "#Text1 { font: " + std::to_string(kText1Font.weight) + " " +
-           std::to_string(kText1Font.points) + "pt \"" + Escaped(kText1Font.face) +
+           std::to_string(kText1Font.points) + "pt \"" + HtmlEscaped(kText1Font.face) +
            "\", sans-serif; }\n";
 }
 
@@ -119,7 +120,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::string html = ReplaceAll(page, "@WINDOW_STYLE@", WindowStyle());
-    html = ReplaceAll(html, "@CAPTION@", Escaped(kCaption));
+    html = ReplaceAll(html, "@CAPTION@", HtmlEscaped(kCaption));
     html = ReplaceAll(html, "@MENUS@", MenuBarMarkup());
     html = ReplaceAll(html, "@SCRIPTS@", scripts);
     std::ofstream out(argv[2], std::ios::binary);

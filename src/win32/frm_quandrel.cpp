@@ -2,8 +2,6 @@
 
 #include <windowsx.h>
 
-#include "game/traces.h"
-
 namespace quandrel {
 namespace {
 
@@ -150,8 +148,7 @@ void frmQuandrel::layoutText1() {
 void frmQuandrel::openBox(const std::string& prompt, int flags, const std::string& title) {
     showState();
     UpdateWindow(hwnd_);
-    // The box breaks lines at "\r\n".
-    game_.BoxClosed(MessageBoxW(hwnd_, Widen(ReplaceAll(prompt, "\r", "\r\n")).c_str(),
+    game_.BoxClosed(MessageBoxW(hwnd_, Widen(prompt).c_str(),
                                 Widen(title).c_str(), static_cast<UINT>(flags)));
 }
 
@@ -177,13 +174,12 @@ void frmQuandrel::endProgram() {
 // Showing the state ------------------------------------------------------------------------------
 
 void frmQuandrel::showState() {
-    if (game_.ending()) return;
     const ScreenUpdate update = game_.TakeUpdate(scale());
     for (const PixelRect& rect : update.repaint) {
         const RECT pixels{rect.left, rect.top, rect.right, rect.bottom};
         InvalidateRect(hwnd_, &pixels, FALSE);
     }
-    if (update.writeText1) SetWindowTextW(text1_, Widen(game_.state().Text1).c_str());
+    if (update.text1) SetWindowTextW(text1_, Widen(*update.text1).c_str());
 }
 
 void frmQuandrel::paint() {

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "game/traces.h"
+#include "game/text.h"
 #include "input/drag_grid.h"
 #include "support/layout.h"
 #include "support/recording_window.h"
@@ -67,19 +67,34 @@ TEST(PlatformInput, MousePositionsBeyondFloatAreClamped) {
 TEST(PlatformText, LineBreaksBecomeThePlatforms) {
     struct Case {
         const char* text;
-        const char* from;
-        const char* to;
+        const char* lineBreak;
         const char* result;
     };
     const Case cases[] = {
-        {"i=19 board(4,3)=1\r\n color=16711680", "\r\n", "\n",
-         "i=19 board(4,3)=1\n color=16711680"},
-        {"a\rb\r\rc", "\r", "\r\n", "a\r\nb\r\n\r\nc"},
-        {"\r\n\r\n", "\r\n", "\n", "\n\n"},
-        {"move ther", "\r\n", "\n", "move ther"},
-        {"", "\r", "\n", ""},
+        {"i=19 board(4,3)=1\r\n color=16711680", "\n", "i=19 board(4,3)=1\n color=16711680"},
+        {"i=19 board(4,3)=1\r\n color=16711680", "\r\n", "i=19 board(4,3)=1\r\n color=16711680"},
+        {"a\rb\r\rc", "\r\n", "a\r\nb\r\n\r\nc"},
+        {"a\rb\r\rc", "", "a\rb\r\rc"},
+        {"\r\n\r\n", "\n", "\n\n"},
+        {"move ther", "\n", "move ther"},
+        {"", "\n", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(ReplaceAll(c.text, c.from, c.to), c.result) << c.text;
+    for (const Case& c : cases) EXPECT_EQ(WithLineBreak(c.text, c.lineBreak), c.result) << c.text;
+    EXPECT_EQ(ReplaceAll("a&b&", "&", "&amp;"), "a&amp;b&amp;");
+}
+
+TEST(PlatformText, TheFrontEndGetsItsOwnLineBreaks) {
+    testing::RecordingWindow window;
+    Game game(window, "\n");
+    window.game = &game;
+    game.Form_Load();
+    game.Menu(Command::HelpAbout);
+    ASSERT_EQ(window.boxes.size(), 1u);
+    EXPECT_EQ(window.boxes[0].prompt,
+              "Quandrel1\nQuandrel Designer : Unknown\nProgram : Orvell\nJuly 19, 1999");
+    game.Key(KeyTarget::Form, 'd', false);
+    EXPECT_EQ(game.TakeUpdate(1).text1, "i=19 board(4,3)=1\n color=16711680");
+    EXPECT_EQ(game.state().Text1, "i=19 board(4,3)=1\r\n color=16711680");
 }
 
 TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
@@ -110,7 +125,7 @@ TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
         EXPECT_EQ(loaded.window.geometries.size(), 0u);
         const ScreenUpdate update = game.TakeUpdate(1);
         EXPECT_TRUE(update.repaint.empty());
-        EXPECT_FALSE(update.writeText1);
+        EXPECT_FALSE(update.text1);
 
         game.BoxClosed(kOk);
         EXPECT_FALSE(game.boxOpen());
@@ -194,7 +209,7 @@ TEST(ScreenUpdates, NameTheChangedShapesAndEveryWriteOfThePanel) {
     LoadedGame loaded;
     GameForTest game(loaded.game);
     const ScreenUpdate startUp = game.TakeUpdate(1);
-    EXPECT_FALSE(startUp.writeText1);
+    EXPECT_FALSE(startUp.text1);
     EXPECT_FALSE(startUp.repaint.empty()) << "start-up recolours the initial squares";
     EXPECT_TRUE(game.TakeUpdate(1).repaint.empty());
 
@@ -203,14 +218,14 @@ TEST(ScreenUpdates, NameTheChangedShapesAndEveryWriteOfThePanel) {
         game.Mouse(At(MouseAction::Press, 2, 1, 1, 2, 2));
         game.Mouse(At(MouseAction::Release, 2, 1, 1, 2, 0));
         const ScreenUpdate update = game.TakeUpdate(1);
-        EXPECT_TRUE(update.writeText1) << i;
+        EXPECT_TRUE(update.text1) << i;
         EXPECT_TRUE(update.repaint.empty()) << i;
         EXPECT_EQ(game.Text1, "board(2,1)=4");
     }
     // A step repaints the squares and outlines of the two cells it changes, in device pixels.
     DragSingleRight(game, 2);
     const ScreenUpdate step = game.TakeUpdate(2);
-    EXPECT_TRUE(step.writeText1);
+    EXPECT_TRUE(step.text1);
     const std::vector<PixelRect> expected = {
         {420, 140, 562, 282}, {560, 140, 702, 282}, {434, 154, 548, 268}, {574, 154, 688, 268}};
     EXPECT_EQ(step.repaint, expected);
