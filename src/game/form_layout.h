@@ -35,6 +35,17 @@ inline constexpr MenuEntry kMenus[] = {
     {0, "mnuQuit", "&Quit", Command::Quit},
 };
 
+// The command of a number that a front end carries as an integer (a menu id, a page attribute);
+// Command::None when no menu entry runs it.
+constexpr Command CommandNumbered(int number) {
+    for (const MenuEntry& entry : kMenus) {
+        if (entry.command != Command::None && static_cast<int>(entry.command) == number) {
+            return entry.command;
+        }
+    }
+    return Command::None;
+}
+
 // Text1: a multi-line text box with both scroll bars, the only control that takes the focus.
 inline constexpr TwipRect kText1Rect{105, 5250, 3585, 2565};
 struct FontSpec {

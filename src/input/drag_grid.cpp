@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/board.h"
+
 namespace quandrel {
 namespace {
 
@@ -31,16 +33,16 @@ std::int16_t PointerCell(float position, int cells, int span) {
 std::int16_t Round16(float position) { return Saturate16(std::nearbyint(position)); }
 
 std::int16_t AnchorColumn(std::int16_t dragX) {
-    return static_cast<std::int16_t>(dragX * 5 / kGridWidth);
+    return static_cast<std::int16_t>(dragX * kColumns / kGridWidth);
 }
 
 std::int16_t AnchorRow(std::int16_t dragY) {
-    return static_cast<std::int16_t>(dragY * 4 / kGridHeight);
+    return static_cast<std::int16_t>(dragY * kRows / kGridHeight);
 }
 
-std::int16_t PointerColumn(float mouseisX) { return PointerCell(mouseisX, 5, kGridWidth); }
+std::int16_t PointerColumn(float mouseisX) { return PointerCell(mouseisX, kColumns, kGridWidth); }
 
-std::int16_t PointerRow(float mouseisY) { return PointerCell(mouseisY, 4, kGridHeight); }
+std::int16_t PointerRow(float mouseisY) { return PointerCell(mouseisY, kRows, kGridHeight); }
 
 void FindDirection(std::int16_t fromColumn, std::int16_t fromRow, std::int16_t toColumn,
                    std::int16_t toRow, std::int16_t& DirX, std::int16_t& DirY) {

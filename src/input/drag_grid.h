@@ -8,10 +8,9 @@
 
 #include <cstdint>
 
-namespace quandrel {
+#include "model/units.h"
 
-inline constexpr double kTwipsPerUnitX = 6.771435;
-inline constexpr double kTwipsPerUnitY = 7.95;
+namespace quandrel {
 
 // A position as the anchor stores it: nearest integer, halves to even. Positions beyond 16 bits
 // saturate (NaN goes to the lowest value), which keeps them off the board.

@@ -3,8 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "input/drag_grid.h"
-#include "view/shapes.h"
+#include "model/units.h"
 
 namespace quandrel {
 namespace {

@@ -2,10 +2,19 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace quandrel {
 
 enum class MouseAction { Press, Move, Release };
+
+// The action of a number that a front end carries as an integer; nullopt for no action.
+constexpr std::optional<MouseAction> MouseActionNumbered(int number) {
+    for (const MouseAction action : {MouseAction::Press, MouseAction::Move, MouseAction::Release}) {
+        if (static_cast<int>(action) == number) return action;
+    }
+    return std::nullopt;
+}
 
 struct MouseInput {
     MouseAction action;

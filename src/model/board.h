@@ -52,6 +52,14 @@ Board InitialLayout();
 // Big block alone in columns 3 and 4, rows 1 and 2.
 Board GoalLayout();
 
+// A step of one cell: DirX = +1 is one column to the right, DirY = +1 one row down.
+struct Step {
+    std::int16_t DirX;
+    std::int16_t DirY;
+};
+// The four steps: right, left, down, up.
+inline constexpr Step kSteps[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+
 // True when the cell one step from (X, Y) lies on the board; with a zero step, (X, Y) itself.
 inline bool IsOnBoard(std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY) {
     const int x = X + DirX;

@@ -19,15 +19,10 @@ constexpr std::array<MoveRule, 9> kRules{{
     {9, StepOrder::VerticalFirst},
 }};
 
-int Sign(int value) { return (value > 0) - (value < 0); }
-
-struct Step {
-    int dx;
-    int dy;
-};
+std::int16_t Sign(int value) { return static_cast<std::int16_t>((value > 0) - (value < 0)); }
 
 // The step a procedure takes from (DirX, DirY), following its order of direction tests.
-Step ReadStep(StepOrder order, int DirX, int DirY) {
+Step ReadStep(StepOrder order, std::int16_t DirX, std::int16_t DirY) {
     switch (order) {
         case StepOrder::AsGiven: return {DirX, DirY};
         case StepOrder::HorizontalFirst:
@@ -57,12 +52,12 @@ const MoveRule& RuleFor(Code code) {
 bool ApplyMove(Board& board, const MoveRule& rule, std::int16_t X, std::int16_t Y,
                std::int16_t DirX, std::int16_t DirY) {
     const Step step = ReadStep(rule.order, DirX, DirY);
-    if (step.dx == 0 && step.dy == 0) return false;
+    if (step.DirX == 0 && step.DirY == 0) return false;
 
     // The rule trusts the board: its code names the block and where (X, Y) lies in it.
     const BlockPart part = *PartOf(rule.code);
     const Rect from{X - part.column, Y - part.row, part.width, part.height};
-    const Rect to{from.left + step.dx, from.top + step.dy, from.width, from.height};
+    const Rect to{from.left + step.DirX, from.top + step.DirY, from.width, from.height};
     const int right = to.left + to.width - 1;
     const int bottom = to.top + to.height - 1;
     if (!IsOnBoard(static_cast<std::int16_t>(to.left), static_cast<std::int16_t>(to.top), 0, 0) ||

@@ -23,19 +23,18 @@ int FieldShift(int cell) { return 3 * (kCells - 1 - cell); }
 // cell next to the grabbed one, as the pointer leads; none toward the cells in the `skip` mask.
 template <typename Visit>
 void ForEachStepOf(const Board& board, int grab, std::uint32_t skip, Visit&& visit) {
-    constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     const int gx = grab % kColumns;
     const int gy = grab / kColumns;
     const Code code = board.cells[static_cast<std::size_t>(grab)];
-    for (const auto& step : kSteps) {
-        const int px = gx + step[0];
-        const int py = gy + step[1];
-        if (px < 0 || px >= kColumns || py < 0 || py >= kRows || board(px, py) != kEmpty ||
+    for (const Step& step : kSteps) {
+        const int px = gx + step.DirX;
+        const int py = gy + step.DirY;
+        if (!IsOnBoard(gx, gy, step.DirX, step.DirY) || board(px, py) != kEmpty ||
             (skip >> (py * kColumns + px) & 1u)) {
             continue;
         }
         const Move move{code, static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy),
-                        static_cast<std::int16_t>(step[0]), static_cast<std::int16_t>(step[1])};
+                        step.DirX, step.DirY};
         Board next = board;
         if (ApplyMove(next, RuleFor(code), move.X, move.Y, move.DirX, move.DirY)) {
             visit(move, next, py * kColumns + px);
@@ -100,7 +99,6 @@ Board MovedBoard(Board board, const BlockPart& part, int from, int to) {
 // grabbed one and the block finds room, as the move rules let it; each place once.
 template <typename Visit>
 void ForEachDrag(const Board& board, std::uint64_t key, Visit&& visit) {
-    constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     constexpr Cells kNotLeft = 0b11110'11110'11110'11110;  // shifted right, column 0 wraps
     constexpr Cells kNotRight = 0b01111'01111'01111'01111;
     const Cells empty = EmptyCells(board);
@@ -123,15 +121,15 @@ void ForEachDrag(const Board& board, std::uint64_t key, Visit&& visit) {
         for (int head = 0; head < tail; ++head) {
             const int at = queue[static_cast<std::size_t>(head)];
             const int gx = at % kColumns + part.column, gy = at / kColumns + part.row;
-            for (const auto& step : kSteps) {
-                const int px = gx + step[0], py = gy + step[1];
-                if (px < 0 || px >= kColumns || py < 0 || py >= kRows) continue;
+            for (const Step& step : kSteps) {
+                if (!IsOnBoard(gx, gy, step.DirX, step.DirY)) continue;
+                const int px = gx + step.DirX, py = gy + step.DirY;
                 const Cells pointer = 1u << (py * kColumns + px);
                 // The pointer's cell must be empty: free, and not the block's own.
                 if (!(room & pointer) || (BlockCells(part, at) & pointer)) continue;
                 // A step off the board has its pointer off the board or on the block itself, so
                 // `to` never wraps into another row.
-                const int to = at + step[1] * kColumns + step[0];
+                const int to = at + step.DirY * kColumns + step.DirX;
                 const Cells cells = BlockCells(part, to);
                 if (cells == 0 || (cells & ~room) || (reached >> to & 1u)) continue;
                 reached |= 1u << to;

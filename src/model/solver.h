@@ -67,19 +67,18 @@ template <typename Visit>
 void ForEachMove(const Board& board, Visit&& visit) {
     // A block can only step into an empty cell, so only the neighbours of the empty cells are
     // tried: the block next to an empty cell is grabbed by that neighbour, its leading cell.
-    constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (int i = 0; i < kCells; ++i) {
         if (board.cells[static_cast<std::size_t>(i)] != kEmpty) continue;
         const int ex = i % kColumns;
         const int ey = i / kColumns;
-        for (const auto& step : kSteps) {
-            const int gx = ex - step[0];
-            const int gy = ey - step[1];
-            if (gx < 0 || gx >= kColumns || gy < 0 || gy >= kRows) continue;
+        for (const Step& step : kSteps) {
+            if (!IsOnBoard(ex, ey, -step.DirX, -step.DirY)) continue;
+            const int gx = ex - step.DirX;
+            const int gy = ey - step.DirY;
             const Code code = board(gx, gy);
-            if (code == kEmpty || IsSecondOfEdge(code, step[1] != 0)) continue;
+            if (code == kEmpty || IsSecondOfEdge(code, step.DirY != 0)) continue;
             const Move move{code, static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy),
-                            static_cast<std::int16_t>(step[0]), static_cast<std::int16_t>(step[1])};
+                            step.DirX, step.DirY};
             Board next = board;
             if (!ApplyMove(next, RuleFor(code), move.X, move.Y, move.DirX, move.DirY)) {
                 continue;

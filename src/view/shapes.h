@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/board.h"
+#include "model/units.h"
 
 namespace quandrel {
 
@@ -60,9 +61,6 @@ void UpdateShown(const Shapes& shapes, Shapes& shown, Changed&& changed) {
 Shapes CreateShapes();
 
 inline constexpr int kCellPitch = 1050;  // twips
-
-// 15 twips are one device-independent pixel.
-inline constexpr int kTwipsPerPixel = 15;
 
 // Every cell square's colour from the board and each block's outline at its anchor.
 void DrawBoard(const Board& board, const ColorTable& color, Shapes& shapes);

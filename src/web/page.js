@@ -1,8 +1,9 @@
 // Quandrel in the browser: draws the window the game describes, forwards the player's input to
-// the game (compiled to WebAssembly) and does what the game asks of its window.
+// the game (compiled to WebAssembly) and does what the game asks of its window. GAME, the numbers
+// the game takes (mouse actions, button and modifier bits, the OK result), is written into the
+// page with it.
 'use strict';
 
-const MOUSE_PRESS = 0, MOUSE_MOVE = 1, MOUSE_RELEASE = 2;
 const LONG_PRESS_MS = 500, LONG_PRESS_SLOP = 8;  // CSS pixels a still finger may wander
 const MARGIN = 13;  // kept right of the window when a narrow screen scales it down
 
@@ -73,7 +74,7 @@ const page = {
 };
 
 // The box closes with 1 however it is closed: OK, Enter, Esc or its close box.
-ui.box.addEventListener('close', () => game._quandrel_box_closed(1));
+ui.box.addEventListener('close', () => game._quandrel_box_closed(GAME.ok));
 ui.boxClose.addEventListener('click', () => ui.box.close());
 // A click beside the box leaves the focus on OK, and Enter anywhere in it means OK.
 ui.box.addEventListener('mousedown', (e) => { if (e.target === ui.box) e.preventDefault(); });
@@ -141,8 +142,12 @@ ui.close.addEventListener('click', () => page.endProgram());
 
 // Mouse, pen and touch on the client area ---------------------------------------------------------
 
-const BUTTON_BITS = [1, 4, 2];  // pointer button 0 left, 1 middle, 2 right
-const shiftBits = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+// Pointer button 0 is the left, 1 the middle, 2 the right; any other is none of the three.
+const buttonBit = (e) => [GAME.left, GAME.middle, GAME.right][e.button] ?? 0;
+const heldBits = (e) => (e.buttons & 1 ? GAME.left : 0) | (e.buttons & 2 ? GAME.right : 0) |
+  (e.buttons & 4 ? GAME.middle : 0);
+const shiftBits = (e) =>
+  (e.shiftKey ? GAME.shift : 0) | (e.ctrlKey ? GAME.ctrl : 0) | (e.altKey ? GAME.alt : 0);
 
 function sendMouse(action, button, buttons, e) {
   const box = ui.client.getBoundingClientRect();
@@ -159,13 +164,14 @@ ui.client.addEventListener('pointerdown', (e) => {
   e.preventDefault();
   ui.window.focus({ preventScroll: true });
   ui.client.setPointerCapture(e.pointerId);
-  const bit = BUTTON_BITS[e.button] ?? 0;
-  sendMouse(MOUSE_PRESS, bit, e.buttons, e);
+  sendMouse(GAME.press, buttonBit(e), heldBits(e), e);
   if (e.pointerType === 'touch') {
     clearTimeout(longPress?.timer);
     longPress = {
       x: e.clientX, y: e.clientY, event: e,
-      timer: setTimeout(() => { if (!ended) sendMouse(MOUSE_RELEASE, 2, 1, longPress.event); },
+      timer: setTimeout(() => {
+        if (!ended) sendMouse(GAME.release, GAME.right, GAME.left, longPress.event);
+      },
                         LONG_PRESS_MS),
     };
   }
@@ -174,7 +180,7 @@ ui.client.addEventListener('pointerdown', (e) => {
 ui.client.addEventListener('pointermove', (e) => {
   if (!game || ended || !ui.client.hasPointerCapture(e.pointerId)) {
     if (game && !ended && e.pointerType === 'mouse' && e.target !== ui.text1) {
-      sendMouse(MOUSE_MOVE, 0, e.buttons, e);  // a move with no button held
+      sendMouse(GAME.move, 0, heldBits(e), e);  // a move with no button held
     }
     return;
   }
@@ -184,10 +190,10 @@ ui.client.addEventListener('pointermove', (e) => {
   }
   if (e.button >= 0) {
     // A second button pressed or released while another is held comes as a move.
-    const bit = BUTTON_BITS[e.button] ?? 0;
-    sendMouse((e.buttons & bit) ? MOUSE_PRESS : MOUSE_RELEASE, bit, e.buttons, e);
+    const bit = buttonBit(e);
+    sendMouse((heldBits(e) & bit) ? GAME.press : GAME.release, bit, heldBits(e), e);
   } else {
-    sendMouse(MOUSE_MOVE, 0, e.buttons, e);
+    sendMouse(GAME.move, 0, heldBits(e), e);
   }
 });
 
@@ -197,7 +203,7 @@ function release(e) {
     clearTimeout(longPress.timer);
     longPress = null;
   }
-  sendMouse(MOUSE_RELEASE, BUTTON_BITS[e.button] ?? 1, e.buttons, e);
+  sendMouse(GAME.release, buttonBit(e), heldBits(e), e);
 }
 ui.client.addEventListener('pointerup', release);
 ui.client.addEventListener('pointercancel', release);

@@ -95,12 +95,14 @@ EMSCRIPTEN_KEEPALIVE void quandrel_repaint(double scale, int width, int height) 
     window->paint({0, 0, width, height});
 }
 
+// Bits beyond the three buttons or modifiers are dropped; an unknown action does nothing.
 EMSCRIPTEN_KEEPALIVE void quandrel_mouse(int action, int button, int buttons, int shift, double x,
                                          double y, double scale) {
+    const auto mouseAction = quandrel::MouseActionNumbered(action);
+    if (!mouseAction) return;
+    const auto bits = [](int value) { return static_cast<std::int16_t>(value & 7); };
     window->scale = scale;
-    window->game.Mouse({static_cast<quandrel::MouseAction>(action),
-                        static_cast<std::int16_t>(button), static_cast<std::int16_t>(buttons),
-                        static_cast<std::int16_t>(shift), x, y, scale});
+    window->game.Mouse({*mouseAction, bits(button), bits(buttons), bits(shift), x, y, scale});
     window->present();
 }
 
@@ -113,7 +115,7 @@ EMSCRIPTEN_KEEPALIVE int quandrel_key(int text1, int typed, int control) {
 }
 
 EMSCRIPTEN_KEEPALIVE void quandrel_menu(int command) {
-    window->game.Menu(static_cast<quandrel::Command>(command));
+    window->game.Menu(quandrel::CommandNumbered(command));
     window->present();
 }
 

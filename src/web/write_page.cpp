@@ -9,6 +9,8 @@
 
 #include "game/form_layout.h"
 #include "game/text.h"
+#include "game/window.h"
+#include "input/platform_input.h"
 
 namespace quandrel {
 namespace {
@@ -93,12 +95,29 @@ std::string WindowStyle() {
            "\", sans-serif; }\n";
 }
 
+// The numbers the page passes to the game, as the game defines them.
+std::string GameNumbers() {
+    const auto number = [](const char* name, int value) {
+        return std::string("  ") + name + ": " + std::to_string(value) + ",\n";
+    };
+    return "const GAME = Object.freeze({\n" +
+           number("press", static_cast<int>(MouseAction::Press)) +
+           number("move", static_cast<int>(MouseAction::Move)) +
+           number("release", static_cast<int>(MouseAction::Release)) +
+           number("left", ButtonBits(true, false, false)) +
+           number("right", ButtonBits(false, true, false)) +
+           number("middle", ButtonBits(false, false, true)) +
+           number("shift", ShiftBits(true, false, false)) +
+           number("ctrl", ShiftBits(false, true, false)) +
+           number("alt", ShiftBits(false, false, true)) + number("ok", kOk) + "});\n";
+}
+
 // The page's scripts, in order, inline: the page is whole with its first response.
 std::string InlineScripts(int count, char** files) {
-    std::string html;
+    std::string html = "<script>\n" + GameNumbers() + "</script>\n";
     for (int i = 0; i < count; ++i) {
         const std::string script = ReadFile(files[i]);
-        if (script.find("</script") != std::string::npos) return "";
+        if (script.empty() || script.find("</script") != std::string::npos) return "";
         html += "<script>\n" + script + "</script>\n";
     }
     return html;

@@ -230,8 +230,8 @@ LRESULT frmQuandrel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             showState();
             return 0;
         case WM_COMMAND:
-            if (lParam == 0 && LOWORD(wParam) > kFirstCommandId) {  // menu entries only
-                game_.Menu(static_cast<Command>(LOWORD(wParam) - kFirstCommandId));
+            if (lParam == 0) {  // menu entries only
+                game_.Menu(CommandNumbered(LOWORD(wParam) - kFirstCommandId));
                 showState();
             }
             return 0;

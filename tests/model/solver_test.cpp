@@ -57,7 +57,6 @@ TEST(Reachable, CountMatchesAnIndependentSearch) {
 }
 
 TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
-    constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     std::size_t moves = 0;
     for (const Board& board : Layouts()) {
         ASSERT_TRUE(IsValid(board));
@@ -66,11 +65,9 @@ TEST(Reachable, EveryStepFromEveryCellKeepsTheRules) {
             for (int x = 0; x < kColumns; ++x) {
                 if (board(x, y) == kEmpty) continue;
                 const MoveRule& rule = RuleFor(board(x, y));
-                for (const auto& step : kSteps) {
+                for (const auto [DirX, DirY] : kSteps) {
                     const auto X = static_cast<std::int16_t>(x);
                     const auto Y = static_cast<std::int16_t>(y);
-                    const auto DirX = static_cast<std::int16_t>(step[0]);
-                    const auto DirY = static_cast<std::int16_t>(step[1]);
                     Board after = board;
                     if (!ApplyMove(after, rule, X, Y, DirX, DirY)) {
                         ASSERT_EQ(after, board) << "a refused move changed the board";
