@@ -35,8 +35,13 @@ double NanosecondsPerStep(int steps, Step&& step) {
 // The left button pressed at, or held and moved to, a position in mouse units, as a front end
 // sends it in device pixels at scale 1.
 quandrel::MouseInput Left(quandrel::MouseAction action, float x, float y) {
-    return {action, 1, 1, 0, x * quandrel::kTwipsPerUnitX / quandrel::kTwipsPerPixel,
-            y * quandrel::kTwipsPerUnitY / quandrel::kTwipsPerPixel, 1.0};
+    return {action,
+            1,
+            1,
+            0,
+            x * quandrel::kTwipsPerUnitX / quandrel::kTwipsPerPixel,
+            y * quandrel::kTwipsPerUnitY / quandrel::kTwipsPerPixel,
+            1.0};
 }
 
 void CoreSteps() {
@@ -101,8 +106,8 @@ void Solver() {
         for (int i = 0; i < kRuns; ++i) {
             const auto start = Clock::now();
             layouts = quandrel::CountLayouts(quandrel::InitialLayout(), metric);
-            best = std::min(best,
-                            std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+            best = std::min(
+                best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
         }
         std::printf(
             "solver in %s: %zu reachable layouts visited in %.2f ms, best of %d (goal < 10 ms)\n",

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config clang-format
   qt6-base-dev
   libgtest-dev
   xvfb xauth openbox libx11-dev libxtst-dev x11-utils

@@ -23,8 +23,7 @@ bool IsEndKey(std::int16_t KeyAscii) {
 
 }  // namespace
 
-Game::Game(Window& window, std::string_view lineBreak)
-    : window_(window), lineBreak_(lineBreak) {}
+Game::Game(Window& window, std::string_view lineBreak) : window_(window), lineBreak_(lineBreak) {}
 
 // Input from the front end ------------------------------------------------------------------------
 

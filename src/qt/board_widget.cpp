@@ -35,7 +35,9 @@ class QtPainter : public Painter {
 BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
     : QWidget(parent), shapes_(shapes) {}
 
-void BoardWidget::scheduleRepaint(const PixelRect& rect) { update(ToQRect(Covering(rect, 1 / scale()))); }
+void BoardWidget::scheduleRepaint(const PixelRect& rect) {
+    update(ToQRect(Covering(rect, 1 / scale())));
+}
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     const double s = scale();

@@ -9,7 +9,6 @@
 #include <QWindow>
 #include <optional>
 
-
 namespace quandrel {
 namespace {
 
@@ -44,7 +43,8 @@ QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0));
 }  // namespace
 
 frmQuandrel::frmQuandrel()
-    : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_.state().shapes, this)) {
+    : onEnd([] { QCoreApplication::exit(0); }),
+      board_(new BoardWidget(game_.state().shapes, this)) {
     setWindowTitle(kCaption);  // the core's texts are UTF-8, as Qt reads a char*
     setCentralWidget(board_);
     board_->hide();  // a child shown before the map would start the accessibility bridge first

@@ -27,8 +27,8 @@ std::string HtmlEscaped(std::string_view text) {
 std::string CaptionMarkup(std::string_view caption) {
     const std::size_t at = caption.find('&');
     if (at == std::string_view::npos || at + 1 >= caption.size()) return HtmlEscaped(caption);
-    return HtmlEscaped(caption.substr(0, at)) + "<u>" + HtmlEscaped(caption.substr(at + 1, 1)) + "</u>" +
-           HtmlEscaped(caption.substr(at + 2));
+    return HtmlEscaped(caption.substr(0, at)) + "<u>" + HtmlEscaped(caption.substr(at + 1, 1)) +
+           "</u>" + HtmlEscaped(caption.substr(at + 2));
 }
 
 std::string Plain(std::string_view caption) { return ReplaceAll(caption, "&", ""); }
@@ -66,7 +66,8 @@ std::string MenuBarMarkup() {
             continue;
         }
         html += MenuItem(entry, tabindex + " aria-haspopup=\"menu\" aria-expanded=\"false\"");
-        html += "<div role=\"menu\" aria-label=\"" + HtmlEscaped(Plain(entry.caption)) + "\" hidden>";
+        html +=
+            "<div role=\"menu\" aria-label=\"" + HtmlEscaped(Plain(entry.caption)) + "\" hidden>";
         menuOpen = true;
     }
     closeHolder();

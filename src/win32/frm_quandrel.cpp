@@ -148,8 +148,8 @@ void frmQuandrel::layoutText1() {
 void frmQuandrel::openBox(const std::string& prompt, int flags, const std::string& title) {
     showState();
     UpdateWindow(hwnd_);
-    game_.BoxClosed(MessageBoxW(hwnd_, Widen(prompt).c_str(),
-                                Widen(title).c_str(), static_cast<UINT>(flags)));
+    game_.BoxClosed(
+        MessageBoxW(hwnd_, Widen(prompt).c_str(), Widen(title).c_str(), static_cast<UINT>(flags)));
 }
 
 void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
@@ -197,8 +197,8 @@ void frmQuandrel::paint() {
         FillRect(buffer, &dirty, GetSysColorBrush(COLOR_BTNFACE));
         {
             GdiPainter painter(buffer);
-            PaintShapes(game_.state().shapes, scale(), {dirty.left, dirty.top, dirty.right, dirty.bottom},
-                        painter);
+            PaintShapes(game_.state().shapes, scale(),
+                        {dirty.left, dirty.top, dirty.right, dirty.bottom}, painter);
         }
         BitBlt(dc, dirty.left, dirty.top, width, height, buffer, dirty.left, dirty.top, SRCCOPY);
         SelectObject(buffer, old);

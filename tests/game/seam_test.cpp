@@ -179,8 +179,10 @@ TEST(Ending, NoHandlerRunsAfterAnEndKeyOrQuit) {
         void (*end)(GameForTest&);
     };
     const Case cases[] = {
-        {"Esc in the window", [](GameForTest& g) { EXPECT_TRUE(g.Key(KeyTarget::Form, 27, false)); }},
-        {"Ctrl+C in the panel", [](GameForTest& g) { EXPECT_TRUE(g.Key(KeyTarget::Text1, 'c', true)); }},
+        {"Esc in the window",
+         [](GameForTest& g) { EXPECT_TRUE(g.Key(KeyTarget::Form, 27, false)); }},
+        {"Ctrl+C in the panel",
+         [](GameForTest& g) { EXPECT_TRUE(g.Key(KeyTarget::Text1, 'c', true)); }},
         {"Quit", [](GameForTest& g) { g.Menu(Command::Quit); }},
     };
     for (const Case& c : cases) {

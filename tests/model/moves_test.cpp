@@ -252,7 +252,8 @@ TEST(MoveProcedures, DescribedExamples) {
 
     // The big block cannot move at the start, by any of its cells.
     game.Form_Load();
-    const Procedure big[] = {&GameForTest::MoveBig, &GameForTest::MoveBig2, &GameForTest::MoveBig3, &GameForTest::MoveBig4};
+    const Procedure big[] = {&GameForTest::MoveBig, &GameForTest::MoveBig2, &GameForTest::MoveBig3,
+                             &GameForTest::MoveBig4};
     for (int cell = 0; cell < 4; ++cell) {
         for (const Direction& d : kDirections) {
             EXPECT_FALSE((game.*big[cell])(

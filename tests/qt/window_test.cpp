@@ -327,7 +327,8 @@ TEST(Window, KeysReachTheWindowAndThePanelWithTheirCodes) {
             QApplication::sendEvent(target, &press);
             SCOPED_TRACE(std::string(c.text) + (panel ? " to the panel" : " to the window"));
             EXPECT_EQ(shown.ends, c.ends ? 1 : 0);
-            EXPECT_EQ(GameForTest(shown.window.game()).shapes.Shape2[1].fillColor, 49152u) << "no dump";
+            EXPECT_EQ(GameForTest(shown.window.game()).shapes.Shape2[1].fillColor, 49152u)
+                << "no dump";
             if (c.ends) {
                 EXPECT_EQ(shown.window.Text1()->toPlainText(), "kept");
                 EXPECT_FALSE(shown.window.isVisible());

@@ -35,16 +35,18 @@ Result Solve(const std::string& arguments) {
 const std::map<std::string, Code> kKinds{{"single", 1}, {"wide", 2}, {"tall", 4}, {"big", 6}};
 
 std::pair<int, int> Step(const std::string& direction) {
-    return {direction == "right" ? 1 : direction == "left" ? -1 : 0,
-            direction == "down" ? 1 : direction == "up" ? -1 : 0};
+    return {direction == "right"  ? 1
+            : direction == "left" ? -1
+                                  : 0,
+            direction == "down" ? 1
+            : direction == "up" ? -1
+                                : 0};
 }
 
 // A press, moves and release at the drag grid's cell centres, through the game's own handlers.
 class Player {
   public:
-    explicit Player(const Board& start) {
-        loaded_.form.SetLayout(start);
-    }
+    explicit Player(const Board& start) { loaded_.form.SetLayout(start); }
     const Board& board() const { return loaded_.form.board; }
     void Press(int x, int y) { loaded_.form.Form_MouseDown(1, 0, X(x), Y(y)); }
     void MoveTo(int x, int y) { loaded_.form.Form_MouseMove(1, 0, X(x), Y(y)); }

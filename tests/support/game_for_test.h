@@ -45,7 +45,9 @@ class GameForTest {
     // The entries a front end calls.
     void Form_Load() { game_.Form_Load(); }
     void Mouse(const MouseInput& input) { game_.Mouse(input); }
-    bool Key(KeyTarget target, int typed, bool control) { return game_.Key(target, typed, control); }
+    bool Key(KeyTarget target, int typed, bool control) {
+        return game_.Key(target, typed, control);
+    }
     void Menu(Command command) { game_.Menu(command); }
     void BoxClosed(int result) { game_.BoxClosed(result); }
     ScreenUpdate TakeUpdate(double scale) { return game_.TakeUpdate(scale); }

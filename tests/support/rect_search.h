@@ -63,10 +63,12 @@ void ForEachRectDrag(const Blocks& layout, std::size_t b, Visit&& visit) {
                         moved.y + moved.h > kRows || Covers(at, at.x + ox + dx, at.y + oy + dy)) {
                         continue;
                     }
-                    const bool overlaps = std::any_of(layout.begin(), layout.end(), [&](const Block& o) {
-                        return &o != &layout[b] && o.x < moved.x + moved.w && moved.x < o.x + o.w &&
-                               o.y < moved.y + moved.h && moved.y < o.y + o.h;
-                    });
+                    const bool overlaps =
+                        std::any_of(layout.begin(), layout.end(), [&](const Block& o) {
+                            return &o != &layout[b] && o.x < moved.x + moved.w &&
+                                   moved.x < o.x + o.w && o.y < moved.y + moved.h &&
+                                   moved.y < o.y + o.h;
+                        });
                     if (overlaps || !reached.insert(moved).second) continue;
                     queue.push(moved);
                     Blocks next = layout;
