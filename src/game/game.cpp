@@ -6,6 +6,7 @@
 #include "game/prompts.h"
 #include "game/text.h"
 #include "game/traces.h"
+#include "game/words.h"
 #include "input/drag_grid.h"
 #include "model/moves.h"
 
@@ -23,7 +24,9 @@ bool IsEndKey(std::int16_t KeyAscii) {
 
 }  // namespace
 
-Game::Game(Window& window, std::string_view lineBreak) : window_(window), lineBreak_(lineBreak) {}
+Game::Game(Window& window, std::string_view lineBreak) : window_(window), lineBreak_(lineBreak) {
+    named_.fill(-1);  // no cell is named yet
+}
 
 // Input from the front end ------------------------------------------------------------------------
 
@@ -32,7 +35,10 @@ void Game::Mouse(const MouseInput& input) {
     const float x = ToMouseX(input.x, input.scale);
     const float y = ToMouseY(input.y, input.scale);
     switch (input.action) {
-        case MouseAction::Press: Form_MouseDown(input.button, input.shift, x, y); break;
+        case MouseAction::Press:
+            cursor_.shown = false;
+            Form_MouseDown(input.button, input.shift, x, y);
+            break;
         case MouseAction::Move: Form_MouseMove(input.buttons, input.shift, x, y); break;
         case MouseAction::Release: Form_MouseUp(input.button, input.shift, x, y); break;
     }
@@ -44,6 +50,32 @@ bool Game::Key(KeyTarget target, int typed, bool control) {
     const auto key = static_cast<std::int16_t>(code);
     target == KeyTarget::Form ? Form_KeyPress(key) : Text1_KeyPress(key);
     return ending_;
+}
+
+void Game::ArrowKey(Arrow arrow, bool shift) {
+    if (!Accepting()) return;
+    if (!cursor_.shown) {
+        const std::int16_t c = AnchorColumn(dragX);
+        const std::int16_t r = AnchorRow(dragY);
+        const bool onBoard = IsOnBoard(c, r, 0, 0);
+        cursor_ = {onBoard ? c : std::int16_t{0}, onBoard ? r : std::int16_t{0}, true};
+        return;
+    }
+    const Step step = StepOf(arrow);
+    if (!shift) {
+        if (IsOnBoard(cursor_.column, cursor_.row, step.DirX, step.DirY)) {
+            cursor_.column = static_cast<std::int16_t>(cursor_.column + step.DirX);
+            cursor_.row = static_cast<std::int16_t>(cursor_.row + step.DirY);
+        }
+        return;
+    }
+    const Code code = board(cursor_.column, cursor_.row);
+    const bool moved = DragStep(cursor_.column, cursor_.row, step.DirX, step.DirY);
+    if (moved) {
+        cursor_.column = static_cast<std::int16_t>(cursor_.column + step.DirX);
+        cursor_.row = static_cast<std::int16_t>(cursor_.row + step.DirY);
+    }
+    announcement_ = StepAnnouncement(code, step, moved);
 }
 
 void Game::Menu(Command command) {
@@ -75,10 +107,43 @@ void Game::BoxClosed(int result) {
 ScreenUpdate Game::TakeUpdate(double scale) {
     ScreenUpdate update;
     if (ending_) return update;
-    UpdateShown(shapes, shown_,
-                [&](const TwipRect& rect) { update.repaint.push_back(ToPixels(rect, scale)); });
+    const auto repaint = [&](const TwipRect& rect) {
+        update.repaint.push_back(ToPixels(rect, scale));
+    };
+    UpdateShown(shapes, shown_, repaint);
+    if (cursor_ != shownCursor_) {
+        for (const Cursor& c : {shownCursor_, cursor_}) {
+            if (c.shown)
+                repaint(shapes.Shape2[static_cast<std::size_t>(c.column + kColumns * c.row)].rect);
+        }
+        update.cursorChanged = true;
+        shownCursor_ = cursor_;
+    }
+    for (int i = 0; i < kCells; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (named_[at] == board.cells[at]) continue;
+        named_[at] = board.cells[at];
+        update.renamed.push_back(i);
+    }
+    update.announcement = std::exchange(announcement_, {});
     if (std::exchange(text1Written_, false)) update.text1 = WithLineBreak(Text1, lineBreak_);
     return update;
+}
+
+void Game::Paint(double scale, PixelRect clip, Painter& painter) const {
+    PaintShapes(shapes, scale, clip, painter);
+    if (const auto cell = cursorCell()) {
+        PaintRing(shapes.Shape2[static_cast<std::size_t>(*cell)].rect, scale, clip, painter);
+    }
+}
+
+std::optional<int> Game::cursorCell() const {
+    if (!cursor_.shown) return std::nullopt;
+    return cursor_.column + kColumns * cursor_.row;
+}
+
+std::string Game::CellName(int index) const {
+    return CellDescription(board, index % kColumns, index / kColumns);
 }
 
 // Start-up ---------------------------------------------------------------------------------------
@@ -159,15 +224,19 @@ void Game::Form_MouseMove(std::int16_t Button, std::int16_t, float mouseisX, flo
     if (!IsOnBoard(pc, pr, 0, 0)) return;
     if (board(pc, pr) != kEmpty) return;
 
-    const Code code = board(dc, dr);
     std::int16_t DirX = 0;
     std::int16_t DirY = 0;
     FindDirection(dc, dr, pc, pr, DirX, DirY);
-    Write("movemouse, " + CellText(dc, dr, code));
-    if (MoveBlock(code, dc, dr, DirX, DirY)) {
+    if (DragStep(dc, dr, DirX, DirY)) {
         dragX = Round16(mouseisX);
         dragY = Round16(mouseisY);
     }
+}
+
+bool Game::DragStep(std::int16_t dc, std::int16_t dr, std::int16_t DirX, std::int16_t DirY) {
+    const Code code = board(dc, dr);
+    Write("movemouse, " + CellText(dc, dr, code));
+    return MoveBlock(code, dc, dr, DirX, DirY);
 }
 
 void Game::Form_MouseUp(std::int16_t Button, std::int16_t, float, float) {

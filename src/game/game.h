@@ -5,6 +5,7 @@
 // of them it calls TakeUpdate and repaints and writes what that names.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,10 +23,14 @@ namespace quandrel {
 
 enum class KeyTarget { Form, Text1 };
 
-// What the front end must bring to the screen; nothing once the program is ending.
+// What the front end must bring to the screen, and tell assistive technology; nothing once the
+// program is ending.
 struct ScreenUpdate {
-    std::vector<PixelRect> repaint;    // areas whose shapes changed, in device pixels
+    std::vector<PixelRect> repaint;    // areas whose shapes or cursor changed, in device pixels
     std::optional<std::string> text1;  // the game wrote the panel: its whole new text
+    std::vector<int> renamed;          // cells whose CellName changed (all of them at first)
+    bool cursorChanged = false;        // the cursor appeared, moved or went: see cursorCell
+    std::string announcement;          // what a keyboard step did, to be spoken; or ""
 };
 
 class GameForTest;
@@ -56,17 +61,33 @@ class Game : private FormState {
     bool Key(KeyTarget target, int typed, bool control);
     void Menu(Command command);
     void BoxClosed(int result);
+    // An arrow key on the board. The first shows the keyboard cursor; then an arrow moves it
+    // one cell, and Shift+arrow steps the block under it that way, as a mouse drag step would.
+    void ArrowKey(Arrow arrow, bool shift);
 
     // The shapes that changed and whether the panel was written since the last call.
     ScreenUpdate TakeUpdate(double scale);
 
+    // Paints the shapes that meet `clip`, then the cursor's ring, in device pixels at `scale`.
+    void Paint(double scale, PixelRect clip, Painter& painter) const;
+
     const FormState& state() const { return *this; }
+    // The cell index (x + 5 * y) of the keyboard cursor while it shows.
+    std::optional<int> cursorCell() const;
+    // The description of cell `index` of the board as it stands.
+    std::string CellName(int index) const;
     bool boxOpen() const { return box_ != Box::None; }
     bool ending() const { return ending_; }
 
   private:
     friend class GameForTest;
     enum class Box { None, Object, Other };
+    struct Cursor {
+        std::int16_t column = 0;
+        std::int16_t row = 0;
+        bool shown = false;
+        bool operator==(const Cursor&) const = default;
+    };
 
     void DrawBoard();
     void DumpBoard();
@@ -100,6 +121,9 @@ class Game : private FormState {
     void mnuHelpSolv_Click();
     void mnuHelpAbout_Click();
 
+    // The drag step of a mouse move or a Shift+arrow: writes the drag trace for the drag cell
+    // (dc, dr) and calls its move procedure.
+    bool DragStep(std::int16_t dc, std::int16_t dr, std::int16_t DirX, std::int16_t DirY);
     // Calls the move procedure for `code`; false for a code that has none.
     bool MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
     // What every move procedure does, by the rule for the code it is named after.
@@ -116,7 +140,12 @@ class Game : private FormState {
     Board saved_{};  // the player's board while the Object box shows the goal
     bool ending_ = false;
     bool text1Written_ = false;
-    Shapes shown_ = shapes;  // the shapes as last reported by TakeUpdate
+    Cursor cursor_;
+    std::string announcement_;
+    // As last reported by TakeUpdate: the shapes, the cursor and the board the cells are named by.
+    Shapes shown_ = shapes;
+    Cursor shownCursor_;
+    std::array<Code, kCells> named_;
 };
 
 }  // namespace quandrel

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/board.h"
+
 namespace quandrel {
 
 enum class MouseAction { Press, Move, Release };
@@ -25,6 +27,27 @@ struct MouseInput {
     double y;              // outside it while a button holds the pointer
     double scale;          // device pixels per device-independent pixel (15 twips)
 };
+
+// An arrow key, as every platform has them.
+enum class Arrow { Left, Right, Up, Down };
+
+constexpr Step StepOf(Arrow arrow) {
+    switch (arrow) {
+        case Arrow::Left: return {-1, 0};
+        case Arrow::Right: return {1, 0};
+        case Arrow::Up: return {0, -1};
+        case Arrow::Down: return {0, 1};
+    }
+    return {0, 0};
+}
+
+// The arrow of a number that a front end carries as an integer; nullopt for none.
+constexpr std::optional<Arrow> ArrowNumbered(int number) {
+    for (const Arrow arrow : {Arrow::Left, Arrow::Right, Arrow::Up, Arrow::Down}) {
+        if (static_cast<int>(arrow) == number) return arrow;
+    }
+    return std::nullopt;
+}
 
 // MouseInput's bit fields from three flags, as 1, 2 and 4.
 constexpr std::int16_t ButtonBits(bool left, bool right, bool middle) {

@@ -32,8 +32,7 @@ class QtPainter : public Painter {
 
 }  // namespace
 
-BoardWidget::BoardWidget(const Shapes& shapes, QWidget* parent)
-    : QWidget(parent), shapes_(shapes) {}
+BoardWidget::BoardWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {}
 
 void BoardWidget::scheduleRepaint(const PixelRect& rect) {
     update(ToQRect(Covering(rect, 1 / scale())));
@@ -46,7 +45,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     painter.scale(1 / s, 1 / s);
     QtPainter drawing(painter, palette().color(QPalette::WindowText));
     const PixelRect clip{dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1};
-    PaintShapes(shapes_, s, Covering(clip, s), drawing);
+    game_.Paint(s, Covering(clip, s), drawing);
 }
 
 }  // namespace quandrel

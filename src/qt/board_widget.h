@@ -1,9 +1,9 @@
-// The client area: paints the game's shapes through QPainter, in device pixels.
+// The client area: paints the game's shapes and cursor through QPainter, in device pixels.
 #pragma once
 
 #include <QWidget>
 
-#include "view/paint.h"
+#include "game/game.h"
 
 namespace quandrel {
 
@@ -13,7 +13,7 @@ inline QRect ToQRect(const PixelRect& rect) {
 
 class BoardWidget : public QWidget {
   public:
-    BoardWidget(const Shapes& shapes, QWidget* parent = nullptr);
+    BoardWidget(const Game& game, QWidget* parent = nullptr);
 
     // Device pixels per logical pixel.
     double scale() const { return devicePixelRatioF(); }
@@ -24,7 +24,7 @@ class BoardWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    const Shapes& shapes_;
+    const Game& game_;
 };
 
 }  // namespace quandrel

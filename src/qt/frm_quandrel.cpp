@@ -9,6 +9,8 @@
 #include <QWindow>
 #include <optional>
 
+#include "game/words.h"
+
 namespace quandrel {
 namespace {
 
@@ -38,17 +40,26 @@ int Typed(const QKeyEvent& event) {
     return text.size() == 1 ? text[0].unicode() : -1;
 }
 
+std::optional<Arrow> ArrowOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Left: return Arrow::Left;
+        case Qt::Key_Right: return Arrow::Right;
+        case Qt::Key_Up: return Arrow::Up;
+        case Qt::Key_Down: return Arrow::Down;
+        default: return std::nullopt;
+    }
+}
+
 QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0)); }
 
 }  // namespace
 
 frmQuandrel::frmQuandrel()
-    : onEnd([] { QCoreApplication::exit(0); }),
-      board_(new BoardWidget(game_.state().shapes, this)) {
+    : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_, this)) {
     setWindowTitle(kCaption);  // the core's texts are UTF-8, as Qt reads a char*
     setCentralWidget(board_);
     board_->hide();  // a child shown before the map would start the accessibility bridge first
-    board_->setFocusPolicy(Qt::ClickFocus);
+    board_->setFocusPolicy(Qt::StrongFocus);
     board_->installEventFilter(this);
     game_.Form_Load();
     showState();
@@ -60,6 +71,7 @@ void frmQuandrel::completeWindow() {
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.quandrel.quandrel-192.png")));
     createMenus();
     Text1();
+    board_->setAccessibleName(kBoardName);
     board_->show();
     board_->setFocus();
     layout()->invalidate();
@@ -97,7 +109,9 @@ QPlainTextEdit* frmQuandrel::Text1() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setFont(
         QFont(kText1Font.face, kText1Font.points, static_cast<QFont::Weight>(kText1Font.weight)));
-    text1_->setFocusPolicy(Qt::ClickFocus);
+    text1_->setFocusPolicy(Qt::StrongFocus);  // Tab and Shift+Tab go between board and panel
+    text1_->setTabChangesFocus(true);
+    text1_->setAccessibleName(QStringLiteral("Trace"));
     // Mouse events the panel ignores are not the form's: they must not reach the board.
     text1_->setAttribute(Qt::WA_NoMousePropagation);
     text1_->installEventFilter(this);
@@ -111,12 +125,19 @@ void frmQuandrel::showState() {
     if (update.text1) Text1()->setPlainText(QString::fromStdString(*update.text1));
 }
 
+// The box is modal but returns at once, so that whoever chose the command (a click, an
+// assistive client) is answered; the game finishes the command when the box closes.
 void frmQuandrel::openBox(const std::string& prompt, int, const std::string& title) {
     showState();
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(prompt), QMessageBox::Ok, this);
-    box.exec();
-    game_.BoxClosed(kOk);  // the only button: Enter, Esc and the close box all mean OK
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(title),
+                                QString::fromStdString(prompt), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, this, [this] {
+        game_.BoxClosed(kOk);  // the only button: Enter, Esc and the close box all mean OK
+        showState();
+    });
+    box->show();
 }
 
 void frmQuandrel::setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) {
@@ -148,6 +169,11 @@ bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress && (watched == board_ || watched == text1_)) {
         const auto& key = *static_cast<QKeyEvent*>(event);
+        if (const auto arrow = ArrowOf(key); arrow && watched == board_) {
+            game_.ArrowKey(*arrow, key.modifiers() & Qt::ShiftModifier);
+            showState();
+            return true;
+        }
         const bool swallowed = game_.Key(watched == board_ ? KeyTarget::Form : KeyTarget::Text1,
                                          Typed(key), ControlHeld(key));
         showState();

@@ -1,6 +1,7 @@
 #include "view/paint.h"
 
 #include <cmath>
+#include <utility>
 
 namespace quandrel {
 
@@ -30,6 +31,28 @@ void PaintShapes(const Shapes& shapes, double scale, PixelRect clip, Painter& pa
         for (const Shape& outline : shapes.*array) {
             const PixelRect rect = ToPixels(outline.rect, scale);
             if (outline.visible && rect.Meets(clip)) painter.outlineRect(rect);
+        }
+    }
+}
+
+void PaintRing(const TwipRect& square, double scale, PixelRect clip, Painter& painter) {
+    constexpr int kInset = 60;  // twips: 4 pixels clear of the block outlines
+    constexpr int kBand = 45;   // twips: 3 pixels
+    constexpr std::uint32_t kWhite = 0xFFFFFF, kBlack = 0;
+    for (const auto& [inset, bgr] :
+         {std::pair{kInset, kWhite}, std::pair{kInset + kBand, kBlack}}) {
+        const PixelRect outer = ToPixels({square.left + inset, square.top + inset,
+                                          square.width - 2 * inset, square.height - 2 * inset},
+                                         scale);
+        const int band = std::max(1, TwipsToPixels(kBand, scale));
+        const PixelRect sides[] = {
+            {outer.left, outer.top, outer.right, outer.top + band},
+            {outer.left, outer.bottom - band, outer.right, outer.bottom},
+            {outer.left, outer.top + band, outer.left + band, outer.bottom - band},
+            {outer.right - band, outer.top + band, outer.right, outer.bottom - band},
+        };
+        for (const PixelRect& side : sides) {
+            if (side.Meets(clip)) painter.fillRect(side, bgr);
         }
     }
 }

@@ -47,4 +47,8 @@ PixelRect Covering(const PixelRect& rect, double factor);
 // meet `clip`.
 void PaintShapes(const Shapes& shapes, double scale, PixelRect clip, Painter& painter);
 
+// The keyboard cursor's ring inside the cell square `square`: a white band around a black one,
+// so that one of them stands out against every colour a square takes.
+void PaintRing(const TwipRect& square, double scale, PixelRect clip, Painter& painter);
+
 }  // namespace quandrel

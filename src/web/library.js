@@ -31,4 +31,13 @@ mergeInto(LibraryManager.library, {
   quandrel_js_end_program: function () {
     Module.page.endProgram();
   },
+  quandrel_js_name_cell: function (index, name) {
+    Module.page.nameCell(index, UTF8ToString(name));
+  },
+  quandrel_js_cursor: function (index) {
+    Module.page.cursor(index);
+  },
+  quandrel_js_announce: function (text) {
+    Module.page.announce(UTF8ToString(text));
+  },
 });

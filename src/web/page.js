@@ -12,8 +12,9 @@ const ui = {
   desktop: $('desktop'), window: $('window'), caption: $('caption'), menubar: $('menubar'),
   client: $('client'), canvas: $('board'), text1: $('Text1'), close: $('close'),
   box: $('box'), boxTitle: $('box-title'), boxPrompt: $('box-prompt'), boxOk: $('box-ok'),
-  boxClose: $('box-close'), ended: $('ended'),
+  boxClose: $('box-close'), ended: $('ended'), grid: $('grid'), status: $('status'),
 };
+const cells = [...ui.grid.querySelectorAll('[role="gridcell"]')];
 const ctx = ui.canvas.getContext('2d', { alpha: false });
 
 let game = null;     // the module's exports, once it has loaded
@@ -66,6 +67,15 @@ const page = {
   },
   frameWidth() { return ui.window.offsetWidth - ui.client.clientWidth; },
   frameHeight() { return ui.window.offsetHeight - ui.client.clientHeight; },
+  nameCell(index, name) { cells[index].firstChild.textContent = name; },
+  cursor(index) {
+    if (index < 0) ui.grid.removeAttribute('aria-activedescendant');
+    else ui.grid.setAttribute('aria-activedescendant', cells[index].id);
+  },
+  // A live region speaks a change: the same words again differ by a trailing no-break space.
+  announce(text) {
+    ui.status.textContent = ui.status.textContent === text ? `${text}\u00a0` : text;
+  },
   endProgram() {
     ended = true;
     ui.window.remove();
@@ -162,7 +172,9 @@ let longPress = null;  // a finger held still reports its cell as a right click 
 ui.client.addEventListener('pointerdown', (e) => {
   if (!game || ended || e.target === ui.text1) return;
   e.preventDefault();
-  ui.window.focus({ preventScroll: true });
+  // Focused by the pointer, the board shows no keyboard focus ring.
+  if (document.activeElement === ui.grid) ui.grid.blur();
+  focusBoard();
   ui.client.setPointerCapture(e.pointerId);
   sendMouse(GAME.press, buttonBit(e), heldBits(e), e);
   if (e.pointerType === 'touch') {
@@ -207,11 +219,17 @@ function release(e) {
 }
 ui.client.addEventListener('pointerup', release);
 ui.client.addEventListener('pointercancel', release);
+// The panel lies below the client area's visible part: focused, it scrolls the client area to
+// itself; left, it gives the board its place back.
+ui.text1.addEventListener('blur', () => { ui.client.scrollTop = ui.client.scrollLeft = 0; });
 ui.client.addEventListener('contextmenu', (e) => { if (e.target !== ui.text1) e.preventDefault(); });
 
 // Keys -------------------------------------------------------------------------------------------
 
 const NAMED_KEYS = { Escape: 27, Enter: 13, Tab: 9, Backspace: 8 };
+const ARROWS = { ArrowLeft: GAME.arrowLeft, ArrowRight: GAME.arrowRight, ArrowUp: GAME.arrowUp,
+                 ArrowDown: GAME.arrowDown };
+const focusBoard = () => ui.grid.focus({ preventScroll: true });
 const typedCode = (e) => NAMED_KEYS[e.key] ?? (e.key.length <= 2 ? e.key.codePointAt(0) : -1);
 
 function onKey(e, text1) {
@@ -221,7 +239,11 @@ function onKey(e, text1) {
 ui.window.addEventListener('keydown', (e) => {
   if (e.altKey && !e.ctrlKey && openMenuByKey(e.key)) {
     e.preventDefault();
-  } else if (e.target === ui.window) {
+  } else if (e.target === ui.grid && e.key in ARROWS) {
+    if (!game || ended || e.ctrlKey || e.altKey || e.metaKey) return;
+    e.preventDefault();
+    game._quandrel_arrow(ARROWS[e.key], e.shiftKey ? 1 : 0);
+  } else if (e.target === ui.grid) {
     onKey(e, false);
   } else if (e.target === ui.text1) {
     onKey(e, true);
@@ -285,13 +307,13 @@ function closeMenus(keepFocus) {
     top.item.setAttribute('aria-expanded', 'false');
   }
   if (!keepFocus && bar.some((t) => t.menu && t.menu.contains(document.activeElement))) {
-    ui.window.focus();
+    focusBoard();
   }
 }
 
 function run(command) {
   closeMenus(false);
-  ui.window.focus({ preventScroll: true });
+  focusBoard();
   game._quandrel_menu(command);
 }
 
@@ -323,7 +345,7 @@ function barKey(e, index) {
     case 'Escape':
       // An open menu closes; on the bar alone, the keys go back to the window.
       if (bar.some((t) => t.menu && !t.menu.hidden)) closeMenus(true);
-      else ui.window.focus();
+      else focusBoard();
       break;
     case 'Tab':
       closeMenus(true);
@@ -377,7 +399,7 @@ createQuandrel({ page, instantiateWasm }).then((module) => {
   game = module;
   game._quandrel_start(scale());
   watchPixelRatio();
-  ui.window.focus({ preventScroll: true });
+  focusBoard();
   document.body.dataset.ready = 'true';
   requestAnimationFrame(() => setTimeout(addExtras));
 });

@@ -20,6 +20,9 @@ void quandrel_js_place(int left, int top, int width, int height);
 int quandrel_js_frame_width();
 int quandrel_js_frame_height();
 void quandrel_js_end_program();
+void quandrel_js_name_cell(int index, const char* name);
+void quandrel_js_cursor(int index);
+void quandrel_js_announce(const char* text);
 }
 
 namespace quandrel {
@@ -38,12 +41,17 @@ class WebWindow : public Window, public Painter {
                                   update.repaint.front(), std::mem_fn(&PixelRect::Joined)));
         }
         if (update.text1) quandrel_js_write_text1(update.text1->c_str());
+        for (const int cell : update.renamed) {
+            quandrel_js_name_cell(cell, game.CellName(cell).c_str());
+        }
+        if (update.cursorChanged) quandrel_js_cursor(game.cursorCell().value_or(-1));
+        if (!update.announcement.empty()) quandrel_js_announce(update.announcement.c_str());
     }
 
     // Paints one area of the client area, in device pixels, over the window's background.
     void paint(const PixelRect& rect) {
         quandrel_js_begin_area(rect.left, rect.top, rect.right, rect.bottom);
-        PaintShapes(game.state().shapes, scale, rect, *this);
+        game.Paint(scale, rect, *this);
         quandrel_js_end_area();
     }
 
@@ -112,6 +120,14 @@ EMSCRIPTEN_KEEPALIVE int quandrel_key(int text1, int typed, int control) {
         text1 ? quandrel::KeyTarget::Text1 : quandrel::KeyTarget::Form, typed, control != 0);
     window->present();
     return swallowed;
+}
+
+// An arrow key on the board: 0 left, 1 right, 2 up, 3 down; others do nothing.
+EMSCRIPTEN_KEEPALIVE void quandrel_arrow(int arrow, int shift) {
+    const auto key = quandrel::ArrowNumbered(arrow);
+    if (!key) return;
+    window->game.ArrowKey(*key, shift != 0);
+    window->present();
 }
 
 EMSCRIPTEN_KEEPALIVE void quandrel_menu(int command) {

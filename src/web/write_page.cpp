@@ -10,6 +10,7 @@
 #include "game/form_layout.h"
 #include "game/text.h"
 #include "game/window.h"
+#include "game/words.h"
 #include "input/platform_input.h"
 
 namespace quandrel {
@@ -74,13 +75,34 @@ std::string MenuBarMarkup() {
     return html;
 }
 
+std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
+
+// The board for assistive technology and the keyboard: an ARIA grid over the canvas, a cell over
+// each drawn square, which the page names with the game's descriptions.
+std::string GridMarkup() {
+    const Shapes shapes = CreateShapes();
+    std::string html = "<div id=\"grid\" role=\"grid\" tabindex=\"0\" aria-label=\"" +
+                       HtmlEscaped(kBoardName) + "\">";
+    for (int row = 0; row < kRows; ++row) {
+        html += "<div role=\"row\">";
+        for (int column = 0; column < kColumns; ++column) {
+            const int i = column + kColumns * row;
+            const PixelRect r = ToPixels(shapes.Shape2[static_cast<std::size_t>(i)].rect, 1.0);
+            html += "<div role=\"gridcell\" id=\"cell" + std::to_string(i) +
+                    "\" style=\"left:" + Px(r.left) + ";top:" + Px(r.top) +
+                    ";width:" + Px(r.right - r.left) + ";height:" + Px(r.bottom - r.top) +
+                    "\"><span></span></div>";
+        }
+        html += "</div>";
+    }
+    return html + "</div>";
+}
+
 // A whole file, or "" when it cannot be read.
 std::string ReadFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
-
-std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 
 std::string PlaceStyle(const char* selector, const TwipRect& twips) {
     const PixelRect r = ToPixels(twips, 1.0);
@@ -90,7 +112,8 @@ std::string PlaceStyle(const char* selector, const TwipRect& twips) {
 
 // The window at its start-up place, and the panel's place and font, in CSS pixels.
 std::string WindowStyle() {
-    return PlaceStyle("#window", kStartBounds) + PlaceStyle("#Text1", kText1Rect) +
+    return PlaceStyle("#window", kStartBounds) + PlaceStyle("#grid", kBoardExtent) +
+           PlaceStyle("#Text1", kText1Rect) +
            "#Text1 { font: " + std::to_string(kText1Font.weight) + " " +
            std::to_string(kText1Font.points) + "pt \"" + HtmlEscaped(kText1Font.face) +
            "\", sans-serif; }\n";
@@ -110,7 +133,11 @@ std::string GameNumbers() {
            number("middle", ButtonBits(false, false, true)) +
            number("shift", ShiftBits(true, false, false)) +
            number("ctrl", ShiftBits(false, true, false)) +
-           number("alt", ShiftBits(false, false, true)) + number("ok", kOk) + "});\n";
+           number("alt", ShiftBits(false, false, true)) + number("ok", kOk) +
+           number("arrowLeft", static_cast<int>(Arrow::Left)) +
+           number("arrowRight", static_cast<int>(Arrow::Right)) +
+           number("arrowUp", static_cast<int>(Arrow::Up)) +
+           number("arrowDown", static_cast<int>(Arrow::Down)) + "});\n";
 }
 
 // The page's scripts, in order, inline: the page is whole with its first response.
@@ -142,6 +169,7 @@ int main(int argc, char** argv) {
     std::string html = ReplaceAll(page, "@WINDOW_STYLE@", WindowStyle());
     html = ReplaceAll(html, "@CAPTION@", HtmlEscaped(kCaption));
     html = ReplaceAll(html, "@MENUS@", MenuBarMarkup());
+    html = ReplaceAll(html, "@BOARD@", GridMarkup());
     html = ReplaceAll(html, "@SCRIPTS@", scripts);
     std::ofstream out(argv[2], std::ios::binary);
     out << html;

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 namespace quandrel {
 namespace {
 
@@ -97,6 +99,16 @@ constexpr MouseMessage kMouseMessages[] = {
     {WM_RBUTTONUP, MouseAction::Release, 2}, {WM_MBUTTONUP, MouseAction::Release, 4},
     {WM_MOUSEMOVE, MouseAction::Move, 0},
 };
+
+std::optional<Arrow> ArrowOf(WPARAM key) {
+    switch (key) {
+        case VK_LEFT: return Arrow::Left;
+        case VK_RIGHT: return Arrow::Right;
+        case VK_UP: return Arrow::Up;
+        case VK_DOWN: return Arrow::Down;
+        default: return std::nullopt;
+    }
+}
 
 }  // namespace
 
@@ -229,6 +241,13 @@ LRESULT frmQuandrel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             game_.Key(KeyTarget::Form, static_cast<int>(wParam), false);
             showState();
             return 0;
+        case WM_KEYDOWN:
+            if (const auto arrow = ArrowOf(wParam)) {
+                game_.ArrowKey(*arrow, GetKeyState(VK_SHIFT) < 0);
+                showState();
+                return 0;
+            }
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_COMMAND:
             if (lParam == 0) {  // menu entries only
                 game_.Menu(CommandNumbered(LOWORD(wParam) - kFirstCommandId));

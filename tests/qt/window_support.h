@@ -72,6 +72,11 @@ inline void WhenBoxOpens(std::function<void(QWidget*)> inspect) {
     });
 }
 
+// Runs the event loop until the box that `opened` tells of has opened and closed again.
+inline bool BoxHasClosed(const bool& opened) {
+    return QTest::qWaitFor([&] { return opened && QApplication::activeModalWidget() == nullptr; });
+}
+
 // Colour of a 0x00BBGGRR value.
 inline QColor Bgr(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

@@ -250,7 +250,8 @@ TEST(Window, ObjectBoxShowsTheGoalUntilItClosesHoweverItCloses) {
             Close(box, how);
         });
         shown.window.findChild<QAction*>("mnuObject")->trigger();
-        EXPECT_TRUE(opened);
+        EXPECT_TRUE(shown.window.game().boxOpen()) << "the command waited for the box";
+        EXPECT_TRUE(testing::BoxHasClosed(opened));
         EXPECT_EQ(game.board, before);
         EXPECT_EQ(shown.Picture().pixelColor(35 + 4 * kPitch, 35 + kPitch), Bgr(0xFF0000));
     }
@@ -282,7 +283,8 @@ TEST(Window, SolutionAndAboutBoxesShowTheirLines) {
                 Close(box, how);
             });
             shown.window.findChild<QAction*>(c.action)->trigger();
-            EXPECT_TRUE(opened) << c.action;
+            EXPECT_TRUE(shown.window.game().boxOpen()) << "the command waited for the box";
+            EXPECT_TRUE(testing::BoxHasClosed(opened)) << c.action;
             EXPECT_EQ(GameForTest(shown.window.game()).board, InitialLayout());
         }
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "game/form_layout.h"
 #include "support/layout.h"
 
@@ -142,6 +144,34 @@ TEST(GrownToShowBoard, GrowsOnlyWhatTheClientAreaLacks) {
     for (const Case& c : cases) {
         EXPECT_EQ(GrownToShowBoard(c.outer, c.frame, c.scale), c.grown)
             << c.frame.width << "x" << c.frame.height;
+    }
+}
+
+TEST(PaintRing, AWhiteAndABlackBandInsideTheSquareAtEveryScale) {
+    const TwipRect square{1050, 2100, 1065, 1065};
+    for (const double scale : {1.0, 1.5, 2.0, 3.0}) {
+        RecordingPainter painter;
+        PaintRing(square, scale, kEverything, painter);
+        const PixelRect cell = ToPixels(square, scale);
+        std::set<std::uint32_t> colours;
+        long area = 0;
+        for (const Drawn& d : painter.drawn) {
+            EXPECT_TRUE(d.filled);
+            EXPECT_GT(d.rect.left, cell.left) << scale;
+            EXPECT_GT(d.rect.top, cell.top) << scale;
+            EXPECT_LT(d.rect.right, cell.right) << scale;
+            EXPECT_LT(d.rect.bottom, cell.bottom) << scale;
+            ASSERT_LT(d.rect.left, d.rect.right);
+            ASSERT_LT(d.rect.top, d.rect.bottom);
+            colours.insert(d.bgr);
+            area += long{d.rect.right - d.rect.left} * (d.rect.bottom - d.rect.top);
+        }
+        EXPECT_EQ(colours, (std::set<std::uint32_t>{0x000000, 0xFFFFFF})) << scale;
+        EXPECT_LT(area, long{cell.right - cell.left} * (cell.bottom - cell.top) / 2)
+            << "a ring, not a filled square";
+        RecordingPainter clipped;
+        PaintRing(square, scale, {0, 0, cell.left, cell.top}, clipped);
+        EXPECT_TRUE(clipped.drawn.empty()) << "nothing outside the clip";
     }
 }
 

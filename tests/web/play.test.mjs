@@ -55,7 +55,7 @@ test('a right click reports the cell under the last press; d marks square 1 and 
   await game.page.keyboard.type('typed');
   await game.rightClick([2, 1]);
   assert.equal(await game.text1(), 'board(2,1)=4');
-  assert.equal(await game.page.evaluate(() => document.activeElement.id), 'window');
+  assert.equal(await game.page.evaluate(() => document.activeElement.id), 'grid');
   await game.page.keyboard.press('Shift+D');
   await game.settle();
   assert.deepEqual(await game.colours(), START_COLOURS, 'upper-case D does nothing');
