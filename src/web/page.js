@@ -172,8 +172,7 @@ let longPress = null;  // a finger held still reports its cell as a right click 
 ui.client.addEventListener('pointerdown', (e) => {
   if (!game || ended || e.target === ui.text1) return;
   e.preventDefault();
-  // Focused by the pointer, the board shows no keyboard focus ring.
-  if (document.activeElement === ui.grid) ui.grid.blur();
+  ui.grid.dataset.pointer = '';  // played by the pointer: no keyboard focus ring until a key
   focusBoard();
   ui.client.setPointerCapture(e.pointerId);
   sendMouse(GAME.press, buttonBit(e), heldBits(e), e);
@@ -237,6 +236,7 @@ function onKey(e, text1) {
   if (game._quandrel_key(text1 ? 1 : 0, typedCode(e), e.ctrlKey ? 1 : 0)) e.preventDefault();
 }
 ui.window.addEventListener('keydown', (e) => {
+  delete ui.grid.dataset.pointer;
   if (e.altKey && !e.ctrlKey && openMenuByKey(e.key)) {
     e.preventDefault();
   } else if (e.target === ui.grid && e.key in ARROWS) {

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <numeric>
+#include <optional>
 #include <string>
 
 #include "game/game.h"
@@ -33,10 +34,13 @@ class WebWindow : public Window, public Painter {
     Game game{*this, "\n"};
     double scale = 1;  // the page's devicePixelRatio
 
-    // Paints what changed, as one area around it, and writes the panel if the game wrote it.
-    void present() {
+    // Paints what changed, as one area around it, or all of `whole`; writes the panel if the
+    // game wrote it and tells the page what changed for assistive technology.
+    void present(std::optional<PixelRect> whole = std::nullopt) {
         const ScreenUpdate update = game.TakeUpdate(scale);
-        if (!update.repaint.empty()) {
+        if (whole) {
+            paint(*whole);
+        } else if (!update.repaint.empty()) {
             paint(std::accumulate(update.repaint.begin(), update.repaint.end(),
                                   update.repaint.front(), std::mem_fn(&PixelRect::Joined)));
         }
@@ -99,8 +103,7 @@ EMSCRIPTEN_KEEPALIVE void quandrel_start(double scale) {
 // Paints the whole client area again, as after a resize or a change of devicePixelRatio.
 EMSCRIPTEN_KEEPALIVE void quandrel_repaint(double scale, int width, int height) {
     window->scale = scale;
-    window->game.TakeUpdate(scale);
-    window->paint({0, 0, width, height});
+    window->present(quandrel::PixelRect{0, 0, width, height});
 }
 
 // Bits beyond the three buttons or modifiers are dropped; an unknown action does nothing.

@@ -7,6 +7,7 @@ import { extname, join, normalize } from 'node:path';
 import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
+const axePath = new URL('node_modules/axe-core/axe.min.js', import.meta.url).pathname;
 const site = process.env.QUANDREL_SITE ?? new URL('../../build/web/site', import.meta.url).pathname;
 const types = {
   '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
@@ -156,6 +157,36 @@ export class Game {
 
   async menu(...names) {
     for (const name of names) await this.page.getByRole('menuitem', { name, exact: true }).click();
+  }
+
+  // The keyboard cursor's cell, [column, row], moved there by arrows alone (the first arrow
+  // shows the cursor, at (0, 0) when nothing was pressed); `cursor` is where it is now.
+  async cursorTo([column, row], cursor) {
+    const keys = this.page.keyboard;
+    if (!cursor) {
+      await keys.press('ArrowLeft');
+      cursor = [0, 0];
+    }
+    for (; cursor[0] < column; ++cursor[0]) await keys.press('ArrowRight');
+    for (; cursor[0] > column; --cursor[0]) await keys.press('ArrowLeft');
+    for (; cursor[1] < row; ++cursor[1]) await keys.press('ArrowDown');
+    for (; cursor[1] > row; --cursor[1]) await keys.press('ArrowUp');
+    return cursor;
+  }
+
+  // The names of the board grid's cells, by cell index.
+  async cellNames() {
+    return this.page.evaluate(() => [...document.querySelectorAll('#grid [role="gridcell"]')]
+      .map((cell) => cell.textContent));
+  }
+
+  // What axe-core finds against WCAG 2.1 A and AA on the page as it is now.
+  async axeViolations() {
+    await this.page.addScriptTag({ path: axePath });
+    const result = await this.page.evaluate(() => window.axe.run(document, {
+      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] },
+    }));
+    return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`);
   }
 
   async ended() {
