@@ -209,8 +209,7 @@ void frmQuandrel::paint() {
         FillRect(buffer, &dirty, GetSysColorBrush(COLOR_BTNFACE));
         {
             GdiPainter painter(buffer);
-            PaintShapes(game_.state().shapes, scale(),
-                        {dirty.left, dirty.top, dirty.right, dirty.bottom}, painter);
+            game_.Paint(scale(), {dirty.left, dirty.top, dirty.right, dirty.bottom}, painter);
         }
         BitBlt(dc, dirty.left, dirty.top, width, height, buffer, dirty.left, dirty.top, SRCCOPY);
         SelectObject(buffer, old);

@@ -7,6 +7,8 @@
 #include <memory>
 #include <sstream>
 
+#include "model/moves.h"
+#include "model/solver.h"
 #include "x_session.h"
 
 namespace quandrel::e2e {
@@ -259,6 +261,47 @@ TEST_F(EndToEnd, DKeyMarksSquareOneYellow) {
     Tap(display(), "d");
     EXPECT_TRUE(WaitFor([&] { return CellColour(1, 0) == kYellow; }));
     EXPECT_EQ(CellColour(0, 0), kGreen);
+}
+
+// The colour each cell of `board` shows.
+void ColoursOf(const Board& board, Rgb (&colours)[20]) {
+    const Rgb byCode[] = {kBlack, kBlue, kGreen, kGreen, kGrey, kGrey, kRed, kRed, kRed, kRed};
+    for (int i = 0; i < 20; ++i) colours[i] = byCode[board.cells[static_cast<std::size_t>(i)]];
+}
+
+TEST_F(EndToEnd, AShortestSolutionPlayedWithTheArrowKeysReachesTheGoal) {
+    const auto solution = ShortestSolution(InitialLayout(), Goal::Object, Metric::Steps);
+    ASSERT_TRUE(solution.has_value());
+    Board board = InitialLayout();
+    Tap(display(), "Left");  // shows the cursor, at (0, 0): nothing has been pressed
+    const Rect area = program().Board();
+    EXPECT_TRUE(WaitFor([&] {
+        return PixelAt(display(), area.x + 5, area.y + 35) == Rgb{255, 255, 255} &&
+               PixelAt(display(), area.x + 8, area.y + 35) == kBlack;
+    })) << "the ring in the top-left square";
+    int column = 0, row = 0;
+    const auto walk = [&](int& at, int to, const char* down, const char* up) {
+        for (; at < to; ++at) Tap(display(), down);
+        for (; at > to; --at) Tap(display(), up);
+    };
+    for (const Drag& drag : *solution) {
+        for (const quandrel::Move& step : drag.steps) {
+            walk(column, step.X, "Right", "Left");
+            walk(row, step.Y, "Down", "Up");
+            const char* arrow = step.DirX > 0   ? "Right"
+                                : step.DirX < 0 ? "Left"
+                                : step.DirY > 0 ? "Down"
+                                                : "Up";
+            Tap(display(), arrow, {"Shift_L"});
+            column += step.DirX;
+            row += step.DirY;
+            ApplyMove(board, RuleFor(step.code), step.X, step.Y, step.DirX, step.DirY);
+        }
+    }
+    ASSERT_EQ(board(3, 1), kBigTopLeft);
+    Rgb goal[20];
+    ColoursOf(board, goal);
+    ExpectColours(goal);
 }
 
 TEST_F(EndToEnd, ObjectShowsTheGoalWhileItsBoxIsUp) {

@@ -143,5 +143,43 @@ TEST(Play, TheSameReportAgainReplacesWhatWasTypedIntoThePanel) {
     }
 }
 
+TEST(Keyboard, ArrowsOnTheBoardShowAndMoveTheRingAndShiftArrowsStepTheBlock) {
+    ShownWindow shown;
+    QWidget* board = shown.window.board();
+    ASSERT_EQ(QApplication::focusWidget(), board);
+    const auto ringAt = [&](int column, int row) {
+        const QImage picture = shown.Picture();
+        return picture.pixelColor(70 * column + 5, 70 * row + 35) == QColor(Qt::white) &&
+               picture.pixelColor(70 * column + 8, 70 * row + 35) == QColor(Qt::black);
+    };
+    QTest::keyClick(board, Qt::Key_Down);  // shows the ring at (0, 0)
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ringAt(0, 0); }));
+    for (int i = 0; i < 3; ++i) QTest::keyClick(board, Qt::Key_Right);
+    QTest::keyClick(board, Qt::Key_Down);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ringAt(3, 1); }));
+    EXPECT_FALSE(ringAt(0, 0));
+    QTest::keyClick(board, Qt::Key_Right, Qt::ShiftModifier);
+    GameForTest game(shown.window.game());
+    EXPECT_EQ(game.board, testing::Parse("23231 67401 89510 23231"));
+    EXPECT_EQ(shown.window.Text1()->toPlainText(), "move ther");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ringAt(4, 1); })) << "the ring follows the block";
+    // A press hides it.
+    Player{shown}.Press(CellPoint(0, 3));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !ringAt(4, 1); }));
+}
+
+TEST(Keyboard, TabAndShiftTabGoBetweenTheBoardAndTheNamedPanel) {
+    ShownWindow shown;
+    QWidget* board = shown.window.board();
+    EXPECT_EQ(board->accessibleName(), "Quandrel board");
+    EXPECT_EQ(shown.window.Text1()->accessibleName(), "Trace");
+    QTest::keyClick(board, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), shown.window.Text1());
+    QTest::keyClick(shown.window.Text1(), Qt::Key_Left);  // the panel's own: no cursor appears
+    EXPECT_EQ(shown.window.game().cursorCell(), std::nullopt);
+    QTest::keyClick(shown.window.Text1(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), board);
+}
+
 }  // namespace
 }  // namespace quandrel
