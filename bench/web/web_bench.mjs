@@ -1,6 +1,6 @@
 // Figures for the web build, printed, not tested: the size of the folder, the time from
 // navigation to the first painted board against a minimal Emscripten page in the same browser
-// and run, and the cost of one drag step.
+// and run, and the cost of one drag step and one keyboard step.
 // Usage: node web_bench.mjs SITE MINIMAL_SITE TESTS_WEB (the folder with Playwright installed)
 import { createServer } from 'node:http';
 import { readFile, readdir } from 'node:fs/promises';
@@ -114,5 +114,32 @@ await page.mouse.up();
 console.log(`drag step, pointer event to painted canvas: ${(perStep * 1000).toFixed(0)} us ` +
             `(goal < 1000 us); real mouse move round trip through the browser: ` +
             `${median(rounds).toFixed(2)} ms median`);
+
+// One keyboard step: Shift+arrow on the board through the page's key handler, the rules, the
+// canvas paint, the cell names and the status region, the single block at (3, 1) right and back.
+await page.goto(`${origin}/`);
+await page.waitForSelector('body[data-ready="true"]');
+for (const key of ['ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowRight', 'ArrowDown']) {
+  await page.keyboard.press(key);
+}
+const perKeyStep = await page.evaluate(() => {
+  const grid = document.getElementById('grid');
+  const steps = 2000;
+  const start = performance.now();
+  for (let i = 0; i < steps; ++i) {
+    grid.dispatchEvent(new KeyboardEvent('keydown', {
+      key: i % 2 === 0 ? 'ArrowRight' : 'ArrowLeft', shiftKey: true, bubbles: true }));
+  }
+  return (performance.now() - start) / steps;
+});
+const keyRounds = [];
+for (let i = 0; i < 100; ++i) {
+  const start = performance.now();
+  await page.keyboard.press(i % 2 === 0 ? 'Shift+ArrowRight' : 'Shift+ArrowLeft');
+  keyRounds.push(performance.now() - start);
+}
+console.log(`keyboard step, key event to painted canvas: ${(perKeyStep * 1000).toFixed(0)} us ` +
+            `(goal < 1000 us); real key press round trip through the browser: ` +
+            `${median(keyRounds).toFixed(2)} ms median`);
 await browser.close();
 server.close();

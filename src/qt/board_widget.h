@@ -15,6 +15,7 @@ class BoardWidget : public QWidget {
   public:
     BoardWidget(const Game& game, QWidget* parent = nullptr);
 
+    const Game& game() const { return game_; }
     // Device pixels per logical pixel.
     double scale() const { return devicePixelRatioF(); }
     // Schedules a repaint of an area given in device pixels.

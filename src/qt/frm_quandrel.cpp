@@ -1,5 +1,6 @@
 #include "qt/frm_quandrel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include <optional>
 
 #include "game/words.h"
+#include "qt/board_accessible.h"
 
 namespace quandrel {
 namespace {
@@ -57,6 +59,8 @@ QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0));
 frmQuandrel::frmQuandrel()
     : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_, this)) {
     setWindowTitle(kCaption);  // the core's texts are UTF-8, as Qt reads a char*
+    static const bool accessible = (QAccessible::installFactory(BoardAccessibleFactory), true);
+    (void)accessible;
     setCentralWidget(board_);
     board_->hide();  // a child shown before the map would start the accessibility bridge first
     board_->setFocusPolicy(Qt::StrongFocus);
@@ -123,6 +127,8 @@ void frmQuandrel::showState() {
     const ScreenUpdate update = game_.TakeUpdate(board_->scale());
     for (const PixelRect& rect : update.repaint) board_->scheduleRepaint(rect);
     if (update.text1) Text1()->setPlainText(QString::fromStdString(*update.text1));
+    // Not before the first exposure: asking for assistive technology starts its bridge.
+    if (menuWidget() != nullptr) TellAssistiveTechnology(board_, update);
 }
 
 // The box is modal but returns at once, so that whoever chose the command (a click, an
