@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -280,6 +281,10 @@ TEST(Window, SolutionAndAboutBoxesShowTheirLines) {
                 EXPECT_EQ(message->windowTitle(), c.title);
                 EXPECT_EQ(message->text(), c.text);
                 EXPECT_EQ(message->buttons().size(), 1);
+                // Read by a screen reader as an alert, its prompt as its text.
+                QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(box);
+                EXPECT_EQ(alert->role(), QAccessible::AlertMessage);
+                EXPECT_EQ(alert->text(QAccessible::Value), c.text);
                 Close(box, how);
             });
             shown.window.findChild<QAction*>(c.action)->trigger();
