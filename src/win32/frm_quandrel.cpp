@@ -117,6 +117,7 @@ frmQuandrel::frmQuandrel(HINSTANCE instance, DpiApi dpiApi) : dpiApi_(dpiApi) {
     CreateWindowExW(0, kClassName, Widen(kCaption).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, CreateMenuBar(), instance,
                     this);
+    accessible_ = new BoardAccessible(hwnd_, game_, [this] { return scale(); });
     createText1();
     game_.Form_Load();
     showState();
@@ -127,6 +128,10 @@ frmQuandrel::frmQuandrel(HINSTANCE instance, DpiApi dpiApi) : dpiApi_(dpiApi) {
 
 frmQuandrel::~frmQuandrel() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    if (accessible_ != nullptr) {
+        accessible_->Disconnect();  // clients may hold it still
+        accessible_->Release();
+    }
     if (font_ != nullptr) DeleteObject(font_);
 }
 
@@ -192,6 +197,7 @@ void frmQuandrel::showState() {
         InvalidateRect(hwnd_, &pixels, FALSE);
     }
     if (update.text1) SetWindowTextW(text1_, Widen(*update.text1).c_str());
+    if (accessible_ != nullptr && hwnd_ != nullptr) accessible_->Tell(update);
 }
 
 void frmQuandrel::paint() {
@@ -253,6 +259,12 @@ LRESULT frmQuandrel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 showState();
             }
             return 0;
+        case WM_GETOBJECT:
+            if (static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT) &&
+                accessible_ != nullptr) {
+                return LresultFromObject(kIidIAccessible, wParam, accessible_);
+            }
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_PAINT: paint(); return 0;
         case WM_ERASEBKGND: return 1;  // the paint covers the background itself
         case WM_ACTIVATE:

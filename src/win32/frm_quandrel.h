@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "board_accessible.h"
 #include "dpi.h"
 #include "game/game.h"
 
@@ -49,7 +50,8 @@ class frmQuandrel : public Window {
     HWND text1_ = nullptr;
     WNDPROC text1Default_ = nullptr;
     HFONT font_ = nullptr;
-    HWND focus_ = nullptr;  // restored when the window is activated again
+    HWND focus_ = nullptr;                   // restored when the window is activated again
+    BoardAccessible* accessible_ = nullptr;  // the client area for MSAA clients
 };
 
 }  // namespace quandrel

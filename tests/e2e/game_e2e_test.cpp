@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -302,6 +304,57 @@ TEST_F(EndToEnd, AShortestSolutionPlayedWithTheArrowKeysReachesTheGoal) {
     Rgb goal[20];
     ColoursOf(board, goal);
     ExpectColours(goal);
+}
+
+TEST_F(EndToEnd, AnMsaaClientReadsTheBoardAndHearsAKeyboardStep) {
+    if (!UnderWine()) GTEST_SKIP() << "MSAA is the Windows program's; e2e.AtSpi reads Linux's";
+    const auto has = [](const std::string& text, const std::string& line) {
+        return text.find(line + "\n") != std::string::npos;
+    };
+    const std::string start = Peek("cells");
+    for (const char* line :
+         {"role 24", "children 20", "focus 0", "name Quandrel board",
+          "1 wide block, left part, column 1, row 1", "6 big block, top-left part, column 1, row 2",
+          "10 empty, column 5, row 2", "20 single block, column 5, row 4"}) {
+        EXPECT_TRUE(has(start, line)) << line << " in\n" << start;
+    }
+    const Rect board = program().Board();
+    std::ostringstream corner;
+    corner << "at 2 " << board.x + 70 << ' ' << board.y << " 71 71";
+    EXPECT_TRUE(has(start, corner.str())) << corner.str() << " in\n" << start;
+
+    const std::string heard = ::testing::TempDir() + "msaa-heard.txt";
+    std::remove(heard.c_str());
+    Child listener({"sh", "-c",
+                    "exec wine '" + WindowsBuild() +
+                        "/tests/win32/quandrel-peek.exe' events 8000 >'" + heard + "' 2>/dev/null"},
+                   server_->name());
+    const auto hears = [&](const std::string& line) {
+        return WaitFor([&] {
+            std::ifstream in(heard);
+            const std::string text{std::istreambuf_iterator<char>(in), {}};
+            return has(text, line);
+        });
+    };
+    ASSERT_TRUE(hears("listening"));
+    Tap(display(), "Down");  // the cursor, at (0, 0)
+    for (int i = 0; i < 3; ++i) Tap(display(), "Right");
+    Tap(display(), "Down");
+    // The client reads a cell's name when the event reaches it: the step waits for that.
+    EXPECT_TRUE(hears("focus 1 wide block, left part, column 1, row 1"));
+    EXPECT_TRUE(hears("focus 9 single block, column 4, row 2"));
+    Tap(display(), "Right", {"Shift_L"});
+    EXPECT_TRUE(hears("name 9 empty, column 4, row 2"));
+    EXPECT_TRUE(hears("name 10 single block, column 5, row 2"));
+    EXPECT_TRUE(hears("focus 10 single block, column 5, row 2"));
+    EXPECT_TRUE(hears("description 10 single block moved right"));
+
+    const std::string after = Peek("cells");
+    for (const char* line :
+         {"focus 10", "9 empty, column 4, row 2", "10 single block, column 5, row 2",
+          "description 10 single block moved right"}) {
+        EXPECT_TRUE(has(after, line)) << line << " in\n" << after;
+    }
 }
 
 TEST_F(EndToEnd, ObjectShowsTheGoalWhileItsBoxIsUp) {

@@ -3,15 +3,25 @@
 //   quandrel-peek text    prints the panel's text, as the window shows it
 //   quandrel-peek rect    prints the window's outer bounds: left top width height, in pixels
 //   quandrel-peek close   asks the window to close, as its close box does
+//   quandrel-peek cells   reads the board as an MSAA client does: "role R", "children N",
+//                         "focus ID", then "ID NAME" and "at ID LEFT TOP WIDTH HEIGHT" for each
+//                         cell (ids 1..20), and "description ID TEXT" for the focused one
+//   quandrel-peek events MS   listens MS milliseconds to the game's focus, name and
+//                         description events: "focus ID NAME", "name ID NAME",
+//                         "description ID TEXT", a line each as it comes
 //
 // Each waits up to ten seconds for the window; exit status 1 when it does not appear.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h:
+#include <ole2.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <string>
 
+#include "board_accessible.h"
 #include "frm_quandrel.h"
 
 namespace {
@@ -48,6 +58,98 @@ std::wstring PanelText(HWND window) {
     return text;
 }
 
+std::string Text(BSTR text) {
+    if (text == nullptr) return {};
+    const std::wstring wide(text, SysStringLen(text));
+    SysFreeString(text);
+    return Narrow(wide);
+}
+
+VARIANT Child(long id) {
+    VARIANT child;
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+int Cells(HWND window) {
+    IAccessible* board = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          quandrel::kIidIAccessible,
+                                          reinterpret_cast<void**>(&board)))) {
+        std::fputs("quandrel-peek: no accessible object\n", stderr);
+        return 1;
+    }
+    VARIANT role;
+    board->get_accRole(Child(CHILDID_SELF), &role);
+    long children = 0;
+    board->get_accChildCount(&children);
+    VARIANT focus;
+    focus.vt = VT_EMPTY;
+    board->get_accFocus(&focus);
+    BSTR name = nullptr;
+    board->get_accName(Child(CHILDID_SELF), &name);
+    std::printf("role %ld\nchildren %ld\nfocus %ld\nname %s\n", role.lVal, children,
+                focus.vt == VT_I4 ? focus.lVal : -1L, Text(name).c_str());
+    for (long id = 1; id <= children; ++id) {
+        BSTR cell = nullptr;
+        board->get_accName(Child(id), &cell);
+        long left = 0, top = 0, width = 0, height = 0;
+        board->accLocation(&left, &top, &width, &height, Child(id));
+        std::printf("%ld %s\nat %ld %ld %ld %ld %ld\n", id, Text(cell).c_str(), id, left, top,
+                    width, height);
+    }
+    if (focus.vt == VT_I4 && focus.lVal > 0) {
+        BSTR description = nullptr;
+        if (board->get_accDescription(Child(focus.lVal), &description) == S_OK) {
+            std::printf("description %ld %s\n", focus.lVal, Text(description).c_str());
+        }
+    }
+    board->Release();
+    return 0;
+}
+
+void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                    DWORD) {
+    if (object != OBJID_CLIENT) return;
+    IAccessible* board = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          quandrel::kIidIAccessible,
+                                          reinterpret_cast<void**>(&board)))) {
+        return;
+    }
+    BSTR text = nullptr;
+    const char* kind = event == EVENT_OBJECT_FOCUS        ? "focus"
+                       : event == EVENT_OBJECT_NAMECHANGE ? "name"
+                                                          : "description";
+    if (event == EVENT_OBJECT_DESCRIPTIONCHANGE) {
+        board->get_accDescription(Child(child), &text);
+    } else {
+        board->get_accName(Child(child), &text);
+    }
+    std::printf("%s %ld %s\n", kind, static_cast<long>(child), Text(text).c_str());
+    std::fflush(stdout);
+    board->Release();
+}
+
+int Events(HWND window, DWORD milliseconds) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_DESCRIPTIONCHANGE,
+                                               nullptr, Heard, process, 0, WINEVENT_OUTOFCONTEXT);
+    if (hook == nullptr) return 1;
+    std::puts("listening");
+    std::fflush(stdout);
+    const DWORD end = GetTickCount() + milliseconds;
+    for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    UnhookWinEvent(hook);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -66,8 +168,14 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     } else if (command == L"close") {
         PostMessageW(window, WM_CLOSE, 0, 0);
+    } else if (command == L"cells") {
+        CoInitialize(nullptr);
+        return Cells(window);
+    } else if (command == L"events" && argc > 2) {
+        CoInitialize(nullptr);
+        return Events(window, static_cast<DWORD>(_wtoi(argv[2])));
     } else {
-        std::fputs("usage: quandrel-peek text|rect|close\n", stderr);
+        std::fputs("usage: quandrel-peek text|rect|close|cells|events MS\n", stderr);
         return 2;
     }
     return 0;

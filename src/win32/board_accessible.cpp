@@ -1,0 +1,239 @@
+#include "board_accessible.h"
+
+#include "game/form_layout.h"
+#include "game/words.h"
+
+namespace quandrel {
+namespace {
+
+constexpr long kTable = -1;
+
+BSTR Bstr(const std::string& utf8) {
+    const int size = static_cast<int>(utf8.size());
+    const int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    BSTR text = SysAllocStringLen(nullptr, static_cast<UINT>(wide));
+    if (text != nullptr) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text, wide);
+    return text;
+}
+
+void SetLong(VARIANT* variant, long value) {
+    variant->vt = VT_I4;
+    variant->lVal = value;
+}
+
+long ChildId(int cell) { return cell + 1; }
+
+}  // namespace
+
+BoardAccessible::BoardAccessible(HWND hwnd, const Game& game, std::function<double()> scale)
+    : hwnd_(hwnd), game_(&game), scale_(std::move(scale)) {}
+
+void BoardAccessible::Tell(const ScreenUpdate& update) {
+    for (const int cell : update.renamed) {
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, ChildId(cell));
+    }
+    const auto cursor = game_->cursorCell();
+    if (!cursor) return;
+    if (update.cursorChanged && GetFocus() == hwnd_) {
+        NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, ChildId(*cursor));
+    }
+    if (!update.announcement.empty()) {
+        description_ = update.announcement;
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, hwnd_, OBJID_CLIENT, ChildId(*cursor));
+    }
+}
+
+std::optional<int> BoardAccessible::CellOf(const VARIANT& child) const {
+    if (child.vt != VT_I4) return std::nullopt;
+    if (child.lVal == CHILDID_SELF) return kTable;
+    if (child.lVal >= 1 && child.lVal <= kCells) return static_cast<int>(child.lVal - 1);
+    return std::nullopt;
+}
+
+PixelRect BoardAccessible::Area(int cell) const {
+    const TwipRect twips = cell == kTable
+                               ? kBoardExtent
+                               : game_->state().shapes.Shape2[static_cast<std::size_t>(cell)].rect;
+    return ToPixels(twips, scale_());
+}
+
+// IUnknown -----------------------------------------------------------------------------------
+
+HRESULT BoardAccessible::QueryInterface(REFIID riid, void** object) {
+    if (object == nullptr) return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
+        IsEqualIID(riid, kIidIAccessible)) {
+        *object = static_cast<IAccessible*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG BoardAccessible::AddRef() { return ++references_; }
+
+ULONG BoardAccessible::Release() {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+}
+
+// IDispatch ----------------------------------------------------------------------------------
+
+HRESULT BoardAccessible::GetTypeInfoCount(UINT* count) {
+    *count = 0;
+    return S_OK;
+}
+HRESULT BoardAccessible::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
+HRESULT BoardAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
+HRESULT BoardAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                UINT*) {
+    return E_NOTIMPL;
+}
+
+// IAccessible --------------------------------------------------------------------------------
+
+HRESULT BoardAccessible::get_accParent(IDispatch** parent) {
+    if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    return AccessibleObjectFromWindow(hwnd_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
+                                      reinterpret_cast<void**>(parent));
+}
+
+HRESULT BoardAccessible::get_accChildCount(long* count) {
+    *count = kCells;
+    return S_OK;
+}
+
+// The cells are simple elements: a client asks the table about them by child id.
+HRESULT BoardAccessible::get_accChild(VARIANT child, IDispatch** object) {
+    *object = nullptr;
+    const auto cell = CellOf(child);
+    return cell && *cell != kTable ? S_FALSE : E_INVALIDARG;
+}
+
+HRESULT BoardAccessible::get_accName(VARIANT child, BSTR* name) {
+    *name = nullptr;
+    if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    const auto cell = CellOf(child);
+    if (!cell) return E_INVALIDARG;
+    *name = Bstr(*cell == kTable ? std::string(kBoardName) : game_->CellName(*cell));
+    return S_OK;
+}
+
+HRESULT BoardAccessible::get_accValue(VARIANT, BSTR* value) {
+    *value = nullptr;
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT BoardAccessible::get_accDescription(VARIANT child, BSTR* description) {
+    *description = nullptr;
+    if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    const auto cell = CellOf(child);
+    if (!cell) return E_INVALIDARG;
+    if (*cell == kTable || game_->cursorCell() != *cell || description_.empty()) return S_FALSE;
+    *description = Bstr(description_);
+    return S_OK;
+}
+
+HRESULT BoardAccessible::get_accRole(VARIANT child, VARIANT* role) {
+    const auto cell = CellOf(child);
+    if (!cell) return E_INVALIDARG;
+    SetLong(role, *cell == kTable ? ROLE_SYSTEM_TABLE : ROLE_SYSTEM_CELL);
+    return S_OK;
+}
+
+HRESULT BoardAccessible::get_accState(VARIANT child, VARIANT* state) {
+    if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    const auto cell = CellOf(child);
+    if (!cell) return E_INVALIDARG;
+    const bool focused = GetFocus() == hwnd_ &&
+                         (*cell == kTable ? !game_->cursorCell() : game_->cursorCell() == *cell);
+    SetLong(state, STATE_SYSTEM_FOCUSABLE | (focused ? STATE_SYSTEM_FOCUSED : 0));
+    return S_OK;
+}
+
+HRESULT BoardAccessible::get_accHelp(VARIANT, BSTR* help) {
+    *help = nullptr;
+    return S_FALSE;
+}
+
+HRESULT BoardAccessible::get_accHelpTopic(BSTR* file, VARIANT, long* topic) {
+    *file = nullptr;
+    *topic = 0;
+    return S_FALSE;
+}
+
+HRESULT BoardAccessible::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
+    *shortcut = nullptr;
+    return S_FALSE;
+}
+
+HRESULT BoardAccessible::get_accFocus(VARIANT* child) {
+    if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    if (GetFocus() != hwnd_) {
+        child->vt = VT_EMPTY;
+        return S_FALSE;
+    }
+    const auto cursor = game_->cursorCell();
+    SetLong(child, cursor ? ChildId(*cursor) : CHILDID_SELF);
+    return S_OK;
+}
+
+HRESULT BoardAccessible::get_accSelection(VARIANT* children) {
+    children->vt = VT_EMPTY;
+    return S_FALSE;
+}
+
+HRESULT BoardAccessible::get_accDefaultAction(VARIANT, BSTR* action) {
+    *action = nullptr;
+    return S_FALSE;
+}
+
+HRESULT BoardAccessible::accSelect(long, VARIANT) { return DISP_E_MEMBERNOTFOUND; }
+
+HRESULT BoardAccessible::accLocation(long* left, long* top, long* width, long* height,
+                                     VARIANT child) {
+    if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    const auto cell = CellOf(child);
+    if (!cell) return E_INVALIDARG;
+    const PixelRect area = Area(*cell);
+    POINT corner{area.left, area.top};
+    ClientToScreen(hwnd_, &corner);
+    *left = corner.x;
+    *top = corner.y;
+    *width = area.right - area.left;
+    *height = area.bottom - area.top;
+    return S_OK;
+}
+
+HRESULT BoardAccessible::accNavigate(long, VARIANT, VARIANT* end) {
+    end->vt = VT_EMPTY;
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT BoardAccessible::accHitTest(long left, long top, VARIANT* child) {
+    if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    POINT point{left, top};
+    ScreenToClient(hwnd_, &point);
+    const auto inside = [&](const PixelRect& r) {
+        return point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom;
+    };
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (!inside(Area(cell))) continue;
+        SetLong(child, ChildId(cell));
+        return S_OK;
+    }
+    if (inside(Area(kTable))) {
+        SetLong(child, CHILDID_SELF);
+        return S_OK;
+    }
+    child->vt = VT_EMPTY;
+    return S_FALSE;
+}
+
+HRESULT BoardAccessible::accDoDefaultAction(VARIANT) { return DISP_E_MEMBERNOTFOUND; }
+HRESULT BoardAccessible::put_accName(VARIANT, BSTR) { return E_NOTIMPL; }
+HRESULT BoardAccessible::put_accValue(VARIANT, BSTR) { return E_NOTIMPL; }
+
+}  // namespace quandrel
