@@ -62,19 +62,17 @@ void Game::ArrowKey(Arrow arrow, bool shift) {
         return;
     }
     const Step step = StepOf(arrow);
+    const auto follow = [&] {
+        cursor_.column = static_cast<std::int16_t>(cursor_.column + step.DirX);
+        cursor_.row = static_cast<std::int16_t>(cursor_.row + step.DirY);
+    };
     if (!shift) {
-        if (IsOnBoard(cursor_.column, cursor_.row, step.DirX, step.DirY)) {
-            cursor_.column = static_cast<std::int16_t>(cursor_.column + step.DirX);
-            cursor_.row = static_cast<std::int16_t>(cursor_.row + step.DirY);
-        }
+        if (IsOnBoard(cursor_.column, cursor_.row, step.DirX, step.DirY)) follow();
         return;
     }
     const Code code = board(cursor_.column, cursor_.row);
     const bool moved = DragStep(cursor_.column, cursor_.row, step.DirX, step.DirY);
-    if (moved) {
-        cursor_.column = static_cast<std::int16_t>(cursor_.column + step.DirX);
-        cursor_.row = static_cast<std::int16_t>(cursor_.row + step.DirY);
-    }
+    if (moved) follow();
     announcement_ = StepAnnouncement(code, step, moved);
 }
 
