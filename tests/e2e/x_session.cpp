@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -58,10 +59,14 @@ std::string StringProperty(Display* d, Window w, const char* name) {
 
 Child::Child(const std::vector<std::string>& argv, const std::string& display, int keepFd,
              bool quiet) {
+    // What a child leaves behind when it ends comes to the test program, which ends it too.
+    static const bool subreaper = prctl(PR_SET_CHILD_SUBREAPER, 1) == 0;
+    (void)subreaper;
     pid_ = fork();
     if (pid_ < 0) throw std::runtime_error("fork");
     if (pid_ != 0) {
         setpgid(pid_, pid_);  // also here, so that Stop finds the group however the race goes
+        group_ = pid_;
         return;
     }
     setpgid(0, 0);
@@ -86,6 +91,7 @@ Child& Child::operator=(Child&& other) noexcept {
     if (this != &other) {
         Stop();
         pid_ = std::exchange(other.pid_, -1);
+        group_ = std::exchange(other.group_, -1);
     }
     return *this;
 }
@@ -99,21 +105,22 @@ std::optional<int> Child::Poll() {
 }
 
 void Child::Stop() {
-    if (pid_ <= 0) return;
-    const pid_t group = pid_;
-    kill(-group, SIGTERM);
-    for (int i = 0; i < 100 && waitpid(pid_, nullptr, WNOHANG) == 0; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    // The leader may have gone before the rest of its group: the group goes as well.
-    const bool groupLeft =
-        WaitFor([&] { return kill(-group, 0) != 0; }, std::chrono::milliseconds(500));
-    if (!groupLeft) kill(-group, SIGKILL);
-    if (waitpid(pid_, nullptr, WNOHANG) == 0) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
+    if (group_ <= 0) return;
+    const pid_t group = std::exchange(group_, -1);
     pid_ = -1;
+    // Reaps what has ended of the group, orphans included (the test program is their
+    // subreaper); true once none of it is left.
+    const auto gone = [&] {
+        pid_t reaped;
+        while ((reaped = waitpid(-group, nullptr, WNOHANG)) > 0) {
+        }
+        return reaped < 0;
+    };
+    kill(-group, SIGTERM);
+    if (WaitFor(gone, std::chrono::seconds(2))) return;
+    kill(-group, SIGKILL);
+    while (waitpid(-group, nullptr, 0) > 0) {
+    }
 }
 
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {

@@ -39,18 +39,20 @@ class Child {
     Child(const std::vector<std::string>& argv, const std::string& display, int keepFd = -1,
           bool quiet = true);
     ~Child() { Stop(); }
-    Child(Child&& other) noexcept : pid_(std::exchange(other.pid_, -1)) {}
+    Child(Child&& other) noexcept
+        : pid_(std::exchange(other.pid_, -1)), group_(std::exchange(other.group_, -1)) {}
     Child& operator=(Child&& other) noexcept;
 
     pid_t pid() const { return pid_; }
     // Exit status (128 + signal when killed) once the process has ended, or nullopt while it
-    // runs; after it has ended the group is left alone.
+    // runs; what is left of its group ends with the object.
     std::optional<int> Poll();
-    // Ends the group: TERM, then KILL for what is still there after two seconds.
+    // Ends the group and reaps it: TERM, then KILL for what is still there after two seconds.
     void Stop();
 
   private:
-    pid_t pid_ = -1;
+    pid_t pid_ = -1;    // the process, until it is reaped
+    pid_t group_ = -1;  // its group, until it is ended
 };
 
 // Waits until the window manager on `display` manages windows: a probe window is mapped, framed
