@@ -37,6 +37,7 @@ void Game::Mouse(const MouseInput& input) {
     switch (input.action) {
         case MouseAction::Press:
             cursor_.shown = false;
+            note_.clear();
             Form_MouseDown(input.button, input.shift, x, y);
             break;
         case MouseAction::Move: Form_MouseMove(input.buttons, input.shift, x, y); break;
@@ -68,12 +69,13 @@ void Game::ArrowKey(Arrow arrow, bool shift) {
     };
     if (!shift) {
         if (IsOnBoard(cursor_.column, cursor_.row, step.DirX, step.DirY)) follow();
+        note_.clear();
         return;
     }
     const Code code = board(cursor_.column, cursor_.row);
     const bool moved = DragStep(cursor_.column, cursor_.row, step.DirX, step.DirY);
     if (moved) follow();
-    announcement_ = StepAnnouncement(code, step, moved);
+    announcement_ = note_ = StepAnnouncement(code, step, moved);
 }
 
 void Game::Menu(Command command) {
@@ -138,6 +140,10 @@ void Game::Paint(double scale, PixelRect clip, Painter& painter) const {
 std::optional<int> Game::cursorCell() const {
     if (!cursor_.shown) return std::nullopt;
     return cursor_.column + kColumns * cursor_.row;
+}
+
+std::string Game::CellNote(int index) const {
+    return cursorCell() == index ? note_ : std::string();
 }
 
 std::string Game::CellName(int index) const {

@@ -76,6 +76,8 @@ class Game : private FormState {
     std::optional<int> cursorCell() const;
     // The description of cell `index` of the board as it stands.
     std::string CellName(int index) const;
+    // What the last keyboard step said, for the cell the cursor is on since; "" for any other.
+    std::string CellNote(int index) const;
     bool boxOpen() const { return box_ != Box::None; }
     bool ending() const { return ending_; }
 
@@ -141,7 +143,8 @@ class Game : private FormState {
     bool ending_ = false;
     bool text1Written_ = false;
     Cursor cursor_;
-    std::string announcement_;
+    std::string announcement_;  // said by the last step, until TakeUpdate reports it
+    std::string note_;          // the same, until the cursor moves or goes
     // As last reported by TakeUpdate: the shapes, the cursor and the board the cells are named by.
     Shapes shown_ = shapes;
     Cursor shownCursor_;

@@ -26,7 +26,7 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return QString::fromStdString(game().CellName(index_));
-        if (t == QAccessible::Description && focused()) return description;
+        if (t == QAccessible::Description) return QString::fromStdString(game().CellNote(index_));
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
@@ -58,8 +58,6 @@ class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellI
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override;
-
-    QString description;  // the last announcement, while this cell has the cursor
 
   private:
     const Game& game() const { return board_->game(); }
@@ -169,7 +167,6 @@ void TellAssistiveTechnology(BoardWidget* board, const ScreenUpdate& update) {
         QAccessible::updateAccessibility(&focus);
     }
     if (!update.announcement.empty()) {
-        cell->description = QString::fromStdString(update.announcement);
         QAccessibleEvent described(cell, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }

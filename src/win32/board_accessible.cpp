@@ -38,7 +38,6 @@ void BoardAccessible::Tell(const ScreenUpdate& update) {
         NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, ChildId(*cursor));
     }
     if (!update.announcement.empty()) {
-        description_ = update.announcement;
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, hwnd_, OBJID_CLIENT, ChildId(*cursor));
     }
 }
@@ -131,8 +130,9 @@ HRESULT BoardAccessible::get_accDescription(VARIANT child, BSTR* description) {
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     const auto cell = CellOf(child);
     if (!cell) return E_INVALIDARG;
-    if (*cell == kTable || game_->cursorCell() != *cell || description_.empty()) return S_FALSE;
-    *description = Bstr(description_);
+    const std::string note = *cell == kTable ? std::string() : game_->CellNote(*cell);
+    if (note.empty()) return S_FALSE;
+    *description = Bstr(note);
     return S_OK;
 }
 

@@ -76,7 +76,6 @@ class BoardAccessible final : public IAccessible {
     HWND hwnd_;
     const Game* game_;
     std::function<double()> scale_;
-    std::string description_;  // the last announcement, the cursor's cell's description
 };
 
 }  // namespace quandrel

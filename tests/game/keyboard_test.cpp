@@ -187,6 +187,11 @@ TEST(Words, CellsAreRenamedWhenTheirBlocksChange) {
     EXPECT_EQ(loaded.game.CellName(9), "single block, column 5, row 2");
     EXPECT_EQ(loaded.game.CellName(8), "empty, column 4, row 2");
     EXPECT_EQ(loaded.game.TakeUpdate(1).announcement, "") << "said once";
+    // It stays the note of the cursor's cell until the cursor moves.
+    EXPECT_EQ(loaded.game.CellNote(9), "single block moved right");
+    EXPECT_EQ(loaded.game.CellNote(8), "");
+    loaded.game.ArrowKey(Arrow::Left, false);
+    EXPECT_EQ(loaded.game.CellNote(8), "");
 }
 
 TEST(Words, EachPartOfEachBlockHasItsName) {
