@@ -45,7 +45,7 @@ class frmQuandrel : public Window {
     double scale() const { return dpi() / 96.0; }
 
     DpiApi dpiApi_;
-    Game game_{*this};
+    Game game_{*this, "\r\n"};  // the EDIT control and MessageBox break lines at "\r\n"
     HWND hwnd_ = nullptr;
     HWND text1_ = nullptr;
     WNDPROC text1Default_ = nullptr;
