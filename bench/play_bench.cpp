@@ -10,6 +10,7 @@
 #include "input/drag_grid.h"
 #include "model/solver.h"
 #include "qt/frm_quandrel.h"
+#include "support/points.h"
 
 namespace {
 
@@ -17,13 +18,19 @@ using Clock = std::chrono::steady_clock;
 
 class NullWindow : public quandrel::Window {
   public:
+    double scale() const override { return 1; }
+    void present(const quandrel::ScreenUpdate&) override {}
     void openBox(const std::string&, int, const std::string&) override {}
     void setOuterGeometry(int, int, int, int) override {}
     void endProgram() override {}
 };
 
 // Pointer positions (mouse units) in drag cells (3, 1), (4, 1) and (4, 2).
-constexpr float kX3 = 518, kX4 = 666, kY1 = 189, kY2 = 315;
+using quandrel::testing::DragUnitsX;
+using quandrel::testing::DragUnitsY;
+constexpr auto kX3 = static_cast<float>(DragUnitsX(3)), kX4 = static_cast<float>(DragUnitsX(4)),
+               kY0 = static_cast<float>(DragUnitsY(0)), kY1 = static_cast<float>(DragUnitsY(1)),
+               kY2 = static_cast<float>(DragUnitsY(2));
 
 template <typename Step>
 double NanosecondsPerStep(int steps, Step&& step) {
@@ -48,13 +55,13 @@ void CoreSteps() {
     using quandrel::MouseAction;
     NullWindow window;
     quandrel::Game game(window);
-    game.Form_Load();
+    game.Start();
     game.Mouse(Left(MouseAction::Press, kX3, kY1));
     constexpr int kSteps = 2'000'000;
     // The single block at (3, 1) goes right and back: every event is a successful step.
     const double moved = NanosecondsPerStep(
         kSteps, [&](int i) { game.Mouse(Left(MouseAction::Move, i % 2 == 0 ? kX4 : kX3, kY1)); });
-    game.Form_Load();
+    game.Menu(quandrel::Command::Reset);
     game.Mouse(Left(MouseAction::Press, kX3, kY1));
     // Diagonal pull into (4, 2): a vertical step into the single at (3, 2), refused.
     const double refused =
@@ -85,13 +92,13 @@ void WindowSteps() {
         NanosecondsPerStep(kSteps, [&](int) { send(QEvent::MouseMove, kX4, kY2); });
     // The top-right wide block right and back (after the single at (4, 0) has stepped down):
     // every step writes a different move trace.
-    window.game().Form_Load();
-    send(QEvent::MouseButtonPress, kX4, 63);
+    window.game().Menu(quandrel::Command::Reset);
+    send(QEvent::MouseButtonPress, kX4, kY0);
     send(QEvent::MouseMove, kX4, kY1);
-    constexpr float kX2 = 370;
-    send(QEvent::MouseButtonPress, kX3, 63);
+    constexpr auto kX2 = static_cast<float>(DragUnitsX(2));
+    send(QEvent::MouseButtonPress, kX3, kY0);
     const double wide = NanosecondsPerStep(
-        kSteps, [&](int i) { send(QEvent::MouseMove, i % 2 == 0 ? kX4 : kX2, 63); });
+        kSteps, [&](int i) { send(QEvent::MouseMove, i % 2 == 0 ? kX4 : kX2, kY0); });
     std::printf(
         "window drag step with repaint: single block %.0f ns, wide block (new panel "
         "text) %.0f ns, refused %.0f ns (goal < 100000 ns)\n",

@@ -8,6 +8,7 @@
 #include "game/traces.h"
 #include "game/words.h"
 #include "input/drag_grid.h"
+#include "input/platform_input.h"
 #include "model/moves.h"
 
 namespace quandrel {
@@ -24,8 +25,12 @@ bool IsEndKey(std::int16_t KeyAscii) {
 
 }  // namespace
 
-Game::Game(Window& window, std::string_view lineBreak) : window_(window), lineBreak_(lineBreak) {
-    named_.fill(-1);  // no cell is named yet
+Game::Game(Window& window, std::string_view lineBreak) : window_(window), lineBreak_(lineBreak) {}
+
+void Game::Start() {
+    started_ = true;
+    Form_Load();
+    Present();
 }
 
 // Input from the front end ------------------------------------------------------------------------
@@ -43,6 +48,7 @@ void Game::Mouse(const MouseInput& input) {
         case MouseAction::Move: Form_MouseMove(input.buttons, input.shift, x, y); break;
         case MouseAction::Release: Form_MouseUp(input.button, input.shift, x, y); break;
     }
+    Present();
 }
 
 bool Game::Key(KeyTarget target, int typed, bool control) {
@@ -50,16 +56,25 @@ bool Game::Key(KeyTarget target, int typed, bool control) {
     if (!Accepting() || code < 0) return ending_;
     const auto key = static_cast<std::int16_t>(code);
     target == KeyTarget::Form ? Form_KeyPress(key) : Text1_KeyPress(key);
+    Present();
     return ending_;
 }
 
-void Game::ArrowKey(Arrow arrow, bool shift) {
-    if (!Accepting()) return;
+bool Game::ArrowKey(Arrow arrow, std::int16_t shift) {
+    if (shift & kAltBit) return false;  // the platform's: a browser's history, a window manager
+    if (!Accepting()) return true;
+    CursorKey(arrow, shift);
+    Present();
+    return true;
+}
+
+void Game::CursorKey(Arrow arrow, std::int16_t shift) {
     if (!cursor_.shown) {
         const std::int16_t c = AnchorColumn(dragX);
         const std::int16_t r = AnchorRow(dragY);
         const bool onBoard = IsOnBoard(c, r, 0, 0);
         cursor_ = {onBoard ? c : std::int16_t{0}, onBoard ? r : std::int16_t{0}, true};
+        note_.clear();
         return;
     }
     const Step step = StepOf(arrow);
@@ -67,27 +82,34 @@ void Game::ArrowKey(Arrow arrow, bool shift) {
         cursor_.column = static_cast<std::int16_t>(cursor_.column + step.DirX);
         cursor_.row = static_cast<std::int16_t>(cursor_.row + step.DirY);
     };
-    if (!shift) {
-        if (IsOnBoard(cursor_.column, cursor_.row, step.DirX, step.DirY)) follow();
-        note_.clear();
+    if (shift & kShiftBit) {
+        const Code code = board(cursor_.column, cursor_.row);
+        const bool moved = DragStep(cursor_.column, cursor_.row, step.DirX, step.DirY);
+        if (moved) follow();
+        speech_ = note_ = StepAnnouncement(code, step, moved);
         return;
     }
-    const Code code = board(cursor_.column, cursor_.row);
-    const bool moved = DragStep(cursor_.column, cursor_.row, step.DirX, step.DirY);
-    if (moved) follow();
-    announcement_ = note_ = StepAnnouncement(code, step, moved);
+    note_.clear();
+    if (!IsOnBoard(cursor_.column, cursor_.row, step.DirX, step.DirY)) {
+        speech_ = note_ = EdgeAnnouncement(step);
+        return;
+    }
+    // Ctrl goes on to the edge.
+    do follow();
+    while ((shift & kCtrlBit) && IsOnBoard(cursor_.column, cursor_.row, step.DirX, step.DirY));
 }
 
 void Game::Menu(Command command) {
     if (!Accepting()) return;
     switch (command) {
         case Command::None: return;
-        case Command::Reset: mnuReset_Click(); return;
-        case Command::HelpAbout: mnuHelpAbout_Click(); return;
-        case Command::Object: mnuObject_Click(); return;
-        case Command::HelpSolv: mnuHelpSolv_Click(); return;
-        case Command::Quit: mnuQuit_Click(); return;
+        case Command::Reset: mnuReset_Click(); break;
+        case Command::HelpAbout: mnuHelpAbout_Click(); break;
+        case Command::Object: mnuObject_Click(); break;
+        case Command::HelpSolv: mnuHelpSolv_Click(); break;
+        case Command::Quit: mnuQuit_Click(); break;
     }
+    Present();
 }
 
 void Game::BoxClosed(int result) {
@@ -97,37 +119,30 @@ void Game::BoxClosed(int result) {
             // The player's board comes back however the box was closed.
             board = saved_;
             DrawBoard();
-            return;
+            break;
         case Box::Other:
             if (result == kOk) DrawBoard();
-            return;
+            break;
     }
+    refocus_ = true;  // the board has the keys again
+    Present();
 }
 
-ScreenUpdate Game::TakeUpdate(double scale) {
-    ScreenUpdate update;
-    if (ending_) return update;
-    const auto repaint = [&](const TwipRect& rect) {
-        update.repaint.push_back(ToPixels(rect, scale));
-    };
-    UpdateShown(shapes, shown_, repaint);
-    if (cursor_ != shownCursor_) {
-        for (const Cursor& c : {shownCursor_, cursor_}) {
-            if (c.shown)
-                repaint(shapes.Shape2[static_cast<std::size_t>(c.column + kColumns * c.row)].rect);
-        }
-        update.cursorChanged = true;
-        shownCursor_ = cursor_;
-    }
-    for (int i = 0; i < kCells; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (named_[at] == board.cells[at]) continue;
-        named_[at] = board.cells[at];
-        update.renamed.push_back(i);
-    }
-    update.announcement = std::exchange(announcement_, {});
-    if (std::exchange(text1Written_, false)) update.text1 = WithLineBreak(Text1, lineBreak_);
-    return update;
+void Game::BoardFocus(bool focused) {
+    refocus_ = focused && !boardFocused_;
+    boardFocused_ = focused;
+    Present();
+}
+
+void Game::Present() {
+    if (ending_ || !started_) return;
+    std::optional<std::string> text1;
+    if (std::exchange(text1Written_, false)) text1 = WithLineBreak(Text1, lineBreak_);
+    const ScreenUpdate update =
+        screen_.Update({shapes, board, cursorCell(), std::move(text1), boardFocused_,
+                        std::exchange(refocus_, false), std::exchange(speech_, {})},
+                       window_.scale());
+    if (!update.empty()) window_.present(update);
 }
 
 void Game::Paint(double scale, PixelRect clip, Painter& painter) const {
@@ -148,6 +163,10 @@ std::string Game::CellNote(int index) const {
 
 std::string Game::CellName(int index) const {
     return CellDescription(board, index % kColumns, index / kColumns);
+}
+
+std::string Game::CellContent(int index) const {
+    return quandrel::CellContent(board, index % kColumns, index / kColumns);
 }
 
 // Start-up ---------------------------------------------------------------------------------------
@@ -297,6 +316,7 @@ void Game::mnuHelpSolv_Click() { OpenBox(Box::Other, kSolutionPrompt, kSolutionT
 void Game::mnuHelpAbout_Click() { OpenBox(Box::Other, kAboutPrompt, kAboutTitle); }
 
 void Game::OpenBox(Box box, const char* prompt, const char* title) {
+    Present();  // the window shows the game's state under the box
     box_ = box;
     window_.openBox(WithLineBreak(prompt, lineBreak_), kOkOnly, title);
 }

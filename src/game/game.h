@@ -1,41 +1,29 @@
 // The main window's game, free of any toolkit: its state, handlers and procedures.
 //
-// A front end creates one Game and forwards its window's input through Mouse, Key, Menu and
-// BoxClosed, which drop everything while a box is open or once the program is ending. After each
-// of them it calls TakeUpdate and repaints and writes what that names.
+// A front end creates one Game, calls Start, and forwards its window's input through Mouse, Key,
+// ArrowKey, Menu, BoxClosed and BoardFocus, which drop what the game takes while a box is open or
+// once the program is ending. After each of them the game pushes what changed to the window
+// (Window::present).
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "game/form_layout.h"
+#include "game/input.h"
+#include "game/screen.h"
 #include "game/window.h"
-#include "input/platform_input.h"
 #include "model/board.h"
 #include "view/paint.h"
 #include "view/shapes.h"
 
 namespace quandrel {
 
-enum class KeyTarget { Form, Text1 };
-
-// What the front end must bring to the screen, and tell assistive technology; nothing once the
-// program is ending.
-struct ScreenUpdate {
-    std::vector<PixelRect> repaint;    // areas whose shapes or cursor changed, in device pixels
-    std::optional<std::string> text1;  // the game wrote the panel: its whole new text
-    std::vector<int> renamed;          // cells whose CellName changed (all of them at first)
-    bool cursorChanged = false;        // the cursor appeared, moved or went: see cursorCell
-    std::string announcement;          // what a keyboard step did, to be spoken; or ""
-};
-
 class GameForTest;
 
-// The window's state, zero until Form_Load; a front end reads it through Game::state.
+// The window's state, zero until Form_Load.
 struct FormState {
     std::int16_t dragX = 0;
     std::int16_t dragY = 0;
@@ -52,8 +40,8 @@ class Game : private FormState {
     // empty leaves them as the game writes them: "\r\n" in the panel, "\r" in a prompt.
     explicit Game(Window& window, std::string_view lineBreak = {});
 
-    // Start-up: fills the colour table and the board, places the window and draws the board.
-    void Form_Load();
+    // Start-up: Form_Load, and the whole board presented.
+    void Start();
 
     // Input from the front end. Key returns true when the key must not go on to the control
     // (the program is ending).
@@ -61,22 +49,23 @@ class Game : private FormState {
     bool Key(KeyTarget target, int typed, bool control);
     void Menu(Command command);
     void BoxClosed(int result);
-    // An arrow key on the board. The first shows the keyboard cursor; then an arrow moves it
-    // one cell, and Shift+arrow steps the block under it that way, as a mouse drag step would.
-    void ArrowKey(Arrow arrow, bool shift);
-
-    // The shapes that changed and whether the panel was written since the last call.
-    ScreenUpdate TakeUpdate(double scale);
+    // An arrow key on the board, with the modifier bits (1 Shift, 2 Ctrl, 4 Alt). The first
+    // shows the keyboard cursor; then an arrow moves it one cell, Ctrl+arrow to the board's
+    // edge, and Shift+arrow steps the block under it that way, as a mouse drag step would.
+    // Returns false for a key that is not the game's (Alt+arrow), to go on to the platform.
+    bool ArrowKey(Arrow arrow, std::int16_t shift);
+    // The board got or lost the keyboard focus.
+    void BoardFocus(bool focused);
 
     // Paints the shapes that meet `clip`, then the cursor's ring, in device pixels at `scale`.
     void Paint(double scale, PixelRect clip, Painter& painter) const;
 
-    const FormState& state() const { return *this; }
     // The cell index (x + 5 * y) of the keyboard cursor while it shows.
     std::optional<int> cursorCell() const;
-    // The description of cell `index` of the board as it stands.
+    // The description of cell `index` of the board as it stands, and what it holds alone.
     std::string CellName(int index) const;
-    // What the last keyboard step said, for the cell the cursor is on since; "" for any other.
+    std::string CellContent(int index) const;
+    // What the last key said, for the cell the cursor is on since; "" for any other.
     std::string CellNote(int index) const;
     bool boxOpen() const { return box_ != Box::None; }
     bool ending() const { return ending_; }
@@ -91,6 +80,8 @@ class Game : private FormState {
         bool operator==(const Cursor&) const = default;
     };
 
+    // Start-up and Reset: fills the colour table and the board, places the window and draws.
+    void Form_Load();
     void DrawBoard();
     void DumpBoard();
 
@@ -130,6 +121,10 @@ class Game : private FormState {
     bool MoveBlock(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
     // What every move procedure does, by the rule for the code it is named after.
     bool Move(Code code, std::int16_t X, std::int16_t Y, std::int16_t DirX, std::int16_t DirY);
+    // The keyboard cursor's answer to an arrow: shown, moved, or the block under it stepped.
+    void CursorKey(Arrow arrow, std::int16_t shift);
+    // Pushes what changed since the last push to the window, if anything did.
+    void Present();
     // Replaces the panel's whole text.
     void Write(std::string text);
     void OpenBox(Box box, const char* prompt, const char* title);
@@ -138,17 +133,19 @@ class Game : private FormState {
 
     Window& window_;
     std::string lineBreak_;
+    bool started_ = false;  // nothing is presented before Start
     Box box_ = Box::None;
     Board saved_{};  // the player's board while the Object box shows the goal
     bool ending_ = false;
-    bool text1Written_ = false;
     Cursor cursor_;
-    std::string announcement_;  // said by the last step, until TakeUpdate reports it
-    std::string note_;          // the same, until the cursor moves or goes
-    // As last reported by TakeUpdate: the shapes, the cursor and the board the cells are named by.
-    Shapes shown_ = shapes;
-    Cursor shownCursor_;
-    std::array<Code, kCells> named_;
+    std::string note_;  // what the last key said, until the cursor moves or goes
+    // Since the last push: whether the panel was written, what to say, whether the board took
+    // the focus back.
+    bool text1Written_ = false;
+    std::string speech_;
+    bool refocus_ = false;
+    bool boardFocused_ = false;
+    Screen screen_;
 };
 
 }  // namespace quandrel

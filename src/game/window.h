@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "game/screen_update.h"
+
 namespace quandrel {
 
 inline constexpr int kOkOnly = 0;  // box style: one OK button, no icon, modal
@@ -11,9 +13,14 @@ inline constexpr int kOk = 1;      // code of the OK button
 class Window {
   public:
     virtual ~Window() = default;
-    // Opens a message box over the window, showing the game's state first; lines of the prompt
-    // are separated by a single "\r". The window reports how the box closed with
-    // Game::BoxClosed, from inside this call (a native modal box) or later.
+    // Device pixels per device-independent pixel (15 twips) of the client area.
+    virtual double scale() const = 0;
+    // Brings what changed to the screen and to assistive technology; the game calls it after
+    // every input that changed anything, and before it opens a box.
+    virtual void present(const ScreenUpdate& update) = 0;
+    // Opens a message box over the window; lines of the prompt are separated by the front end's
+    // line break. The window reports how the box closed with Game::BoxClosed, from inside this
+    // call (a native modal box) or later.
     virtual void openBox(const std::string& prompt, int flags, const std::string& title) = 0;
     // Outer bounds, frame and title bar included, in twips from the screen's top-left corner.
     virtual void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) = 0;

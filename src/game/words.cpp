@@ -33,13 +33,16 @@ const char* StepName(Step step) {
 
 }  // namespace
 
-std::string CellDescription(const Board& board, int column, int row) {
-    const std::string place = "column " + NumberText(column + 1) + ", row " + NumberText(row + 1);
+std::string CellContent(const Board& board, int column, int row) {
     const auto part = PartOf(board(column, row));
-    if (!part) return "empty, " + place;
+    if (!part) return "empty";
     const std::string partName = PartName(*part);
-    return std::string(KindName(part->anchor)) + (partName.empty() ? "" : ", " + partName) + ", " +
-           place;
+    return std::string(KindName(part->anchor)) + (partName.empty() ? "" : ", " + partName);
+}
+
+std::string CellDescription(const Board& board, int column, int row) {
+    return CellContent(board, column, row) + ", column " + NumberText(column + 1) + ", row " +
+           NumberText(row + 1);
 }
 
 std::string StepAnnouncement(Code code, Step step, bool moved) {
@@ -47,6 +50,12 @@ std::string StepAnnouncement(Code code, Step step, bool moved) {
     if (!part) return "no block to move";
     return std::string(KindName(part->anchor)) + (moved ? " moved " : " cannot move ") +
            StepName(step);
+}
+
+std::string EdgeAnnouncement(Step step) {
+    static constexpr const char* kEdges[] = {"left edge", "right edge", "top edge", "bottom edge"};
+    if (step.DirX != 0) return kEdges[step.DirX > 0 ? 1 : 0];
+    return kEdges[step.DirY > 0 ? 3 : 2];
 }
 
 }  // namespace quandrel

@@ -9,9 +9,6 @@
 namespace quandrel {
 namespace {
 
-constexpr int kGridWidth = 740;
-constexpr int kGridHeight = 504;
-
 std::int16_t Saturate16(double value) {
     if (std::isnan(value)) return std::numeric_limits<std::int16_t>::min();
     if (value <= std::numeric_limits<std::int16_t>::min()) {
@@ -33,16 +30,18 @@ std::int16_t PointerCell(float position, int cells, int span) {
 std::int16_t Round16(float position) { return Saturate16(std::nearbyint(position)); }
 
 std::int16_t AnchorColumn(std::int16_t dragX) {
-    return static_cast<std::int16_t>(dragX * kColumns / kGridWidth);
+    return static_cast<std::int16_t>(dragX * kColumns / kDragGridWidth);
 }
 
 std::int16_t AnchorRow(std::int16_t dragY) {
-    return static_cast<std::int16_t>(dragY * kRows / kGridHeight);
+    return static_cast<std::int16_t>(dragY * kRows / kDragGridHeight);
 }
 
-std::int16_t PointerColumn(float mouseisX) { return PointerCell(mouseisX, kColumns, kGridWidth); }
+std::int16_t PointerColumn(float mouseisX) {
+    return PointerCell(mouseisX, kColumns, kDragGridWidth);
+}
 
-std::int16_t PointerRow(float mouseisY) { return PointerCell(mouseisY, kRows, kGridHeight); }
+std::int16_t PointerRow(float mouseisY) { return PointerCell(mouseisY, kRows, kDragGridHeight); }
 
 void FindDirection(std::int16_t fromColumn, std::int16_t fromRow, std::int16_t toColumn,
                    std::int16_t toRow, std::int16_t& DirX, std::int16_t& DirY) {

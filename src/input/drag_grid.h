@@ -12,6 +12,10 @@
 
 namespace quandrel {
 
+// The board as the drag grid takes it, in mouse units.
+inline constexpr int kDragGridWidth = 740;
+inline constexpr int kDragGridHeight = 504;
+
 // A position as the anchor stores it: nearest integer, halves to even. Positions beyond 16 bits
 // saturate (NaN goes to the lowest value), which keeps them off the board.
 std::int16_t Round16(float position);

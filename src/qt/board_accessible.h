@@ -2,7 +2,9 @@
 // game's description, its focus on the cursor's cell; and what a step changed, told as events.
 #pragma once
 
-#include "game/game.h"
+#include <vector>
+
+#include "game/screen_update.h"
 
 class QAccessibleInterface;
 class QObject;
@@ -15,8 +17,7 @@ class BoardWidget;
 // For QAccessible::installFactory: the board's table, for a BoardWidget.
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object);
 
-// Tells assistive technology what `update` says changed: cells renamed, the focus on the
-// cursor's cell, the announcement as that cell's description.
-void TellAssistiveTechnology(BoardWidget* board, const ScreenUpdate& update);
+// Raises the game's accessibility events, each as its QAccessible event.
+void TellAssistiveTechnology(BoardWidget* board, const std::vector<AccessEvent>& events);
 
 }  // namespace quandrel

@@ -2,7 +2,7 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLayout>
+#include <QGridLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -33,6 +33,12 @@ std::optional<MouseAction> ActionOf(QEvent::Type type) {
 
 bool ControlHeld(const QInputEvent& event) { return event.modifiers() & Qt::ControlModifier; }
 
+std::int16_t ShiftBits(const QInputEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers();
+    return quandrel::ShiftBits(held & Qt::ShiftModifier, held & Qt::ControlModifier,
+                               held & Qt::AltModifier);
+}
+
 // The character a key types; with Ctrl, the letter on the key.
 int Typed(const QKeyEvent& event) {
     const int key = event.key();
@@ -57,16 +63,22 @@ QRect LogicalPixels(const TwipRect& rect) { return ToQRect(ToPixels(rect, 1.0));
 }  // namespace
 
 frmQuandrel::frmQuandrel()
-    : onEnd([] { QCoreApplication::exit(0); }), board_(new BoardWidget(game_, this)) {
+    : onEnd([] { QCoreApplication::exit(0); }),
+      client_(new QWidget(this)),
+      board_(new BoardWidget(game_, client_)) {
     setWindowTitle(kCaption);  // the core's texts are UTF-8, as Qt reads a char*
     static const bool accessible = (QAccessible::installFactory(BoardAccessibleFactory), true);
     (void)accessible;
-    setCentralWidget(board_);
+    // The client area holds the board and, over it, the panel: siblings, so that the panel is
+    // no child of the board's accessible table.
+    setCentralWidget(client_);
+    auto* fill = new QGridLayout(client_);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(board_, 0, 0);
     board_->hide();  // a child shown before the map would start the accessibility bridge first
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->installEventFilter(this);
-    game_.Form_Load();
-    showState();
+    game_.Start();
     create();  // the native window, to hear of its first exposure
     windowHandle()->installEventFilter(this);
 }
@@ -96,16 +108,14 @@ void frmQuandrel::createMenus() {
             entry.level == 0 ? menuBar()->addAction(caption) : dropDown->addAction(caption);
         action->setObjectName(entry.name);
         action->setMenuRole(QAction::NoRole);  // stays where it is, also on macOS
-        connect(action, &QAction::triggered, this, [this, command = entry.command] {
-            game_.Menu(command);
-            showState();
-        });
+        connect(action, &QAction::triggered, this,
+                [this, command = entry.command] { game_.Menu(command); });
     }
 }
 
 QPlainTextEdit* frmQuandrel::Text1() {
     if (text1_ != nullptr) return text1_;
-    text1_ = new QPlainTextEdit(board_);
+    text1_ = new QPlainTextEdit(client_);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(LogicalPixels(kText1Rect));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -115,7 +125,7 @@ QPlainTextEdit* frmQuandrel::Text1() {
         QFont(kText1Font.face, kText1Font.points, static_cast<QFont::Weight>(kText1Font.weight)));
     text1_->setFocusPolicy(Qt::StrongFocus);  // Tab and Shift+Tab go between board and panel
     text1_->setTabChangesFocus(true);
-    text1_->setAccessibleName(QStringLiteral("Trace"));
+    text1_->setAccessibleName(kText1Name);
     // Mouse events the panel ignores are not the form's: they must not reach the board.
     text1_->setAttribute(Qt::WA_NoMousePropagation);
     text1_->installEventFilter(this);
@@ -123,26 +133,22 @@ QPlainTextEdit* frmQuandrel::Text1() {
     return text1_;
 }
 
-void frmQuandrel::showState() {
-    const ScreenUpdate update = game_.TakeUpdate(board_->scale());
+void frmQuandrel::present(const ScreenUpdate& update) {
     for (const PixelRect& rect : update.repaint) board_->scheduleRepaint(rect);
     if (update.text1) Text1()->setPlainText(QString::fromStdString(*update.text1));
     // Not before the first exposure: asking for assistive technology starts its bridge.
-    if (menuWidget() != nullptr) TellAssistiveTechnology(board_, update);
+    if (menuWidget() != nullptr) TellAssistiveTechnology(board_, update.access);
 }
 
 // The box is modal but returns at once, so that whoever chose the command (a click, an
 // assistive client) is answered; the game finishes the command when the box closes.
 void frmQuandrel::openBox(const std::string& prompt, int, const std::string& title) {
-    showState();
     auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(title),
                                 QString::fromStdString(prompt), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    connect(box, &QDialog::finished, this, [this] {
-        game_.BoxClosed(kOk);  // the only button: Enter, Esc and the close box all mean OK
-        showState();
-    });
+    // The only button: Enter, Esc and the close box all mean OK.
+    connect(box, &QDialog::finished, this, [this] { game_.BoxClosed(kOk); });
     box->show();
 }
 
@@ -160,13 +166,19 @@ bool frmQuandrel::forwardMouse(QEvent* event) {
     if (!action) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const double scale = board_->scale();
-    const bool shift = mouse->modifiers() & Qt::ShiftModifier;
-    const bool alt = mouse->modifiers() & Qt::AltModifier;
     game_.Mouse({*action, ButtonBits(mouse->button()), ButtonBits(mouse->buttons()),
-                 ShiftBits(shift, ControlHeld(*mouse), alt), mouse->position().x() * scale,
-                 mouse->position().y() * scale, scale});
-    showState();
+                 ShiftBits(*mouse), mouse->position().x() * scale, mouse->position().y() * scale,
+                 scale});
     return true;
+}
+
+bool frmQuandrel::forwardKey(QObject* watched, const QKeyEvent& key) {
+    if (const auto arrow = ArrowOf(key); arrow && watched == board_) {
+        return game_.ArrowKey(*arrow, ShiftBits(key));
+    }
+    // An end key is not also handled by the panel (Ctrl+C does not copy).
+    return game_.Key(watched == board_ ? KeyTarget::Form : KeyTarget::Text1, Typed(key),
+                     ControlHeld(key));
 }
 
 bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
@@ -174,16 +186,14 @@ bool frmQuandrel::eventFilter(QObject* watched, QEvent* event) {
         completeWindow();
     }
     if (event->type() == QEvent::KeyPress && (watched == board_ || watched == text1_)) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        if (const auto arrow = ArrowOf(key); arrow && watched == board_) {
-            game_.ArrowKey(*arrow, key.modifiers() & Qt::ShiftModifier);
-            showState();
-            return true;
-        }
-        const bool swallowed = game_.Key(watched == board_ ? KeyTarget::Form : KeyTarget::Text1,
-                                         Typed(key), ControlHeld(key));
-        showState();
-        return swallowed;  // an end key is not also handled by the panel (Ctrl+C does not copy)
+        return forwardKey(watched, *static_cast<QKeyEvent*>(event));
+    }
+    if (watched == board_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        // Once Qt has told of the board's focus itself, after this event.
+        QMetaObject::invokeMethod(
+            this, [this, focused = event->type() == QEvent::FocusIn] { game_.BoardFocus(focused); },
+            Qt::QueuedConnection);
     }
     return (watched == board_ && forwardMouse(event)) || QMainWindow::eventFilter(watched, event);
 }

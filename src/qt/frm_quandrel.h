@@ -8,6 +8,7 @@
 #include "qt/board_widget.h"
 #include "qt/outer_geometry.h"
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace quandrel {
@@ -24,6 +25,8 @@ class frmQuandrel : public QMainWindow, public Window {
     std::function<void()> onEnd;
 
     // Window
+    double scale() const override { return board_->scale(); }
+    void present(const ScreenUpdate& update) override;
     void openBox(const std::string& prompt, int flags, const std::string& title) override;
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override;
     void endProgram() override;
@@ -37,10 +40,10 @@ class frmQuandrel : public QMainWindow, public Window {
     void completeWindow();
     void createMenus();
     bool forwardMouse(QEvent* event);
-    // Repaints the shapes that changed and writes the panel if the game wrote it.
-    void showState();
+    bool forwardKey(QObject* watched, const QKeyEvent& key);
 
     Game game_{*this, "\n"};
+    QWidget* client_;
     BoardWidget* board_;
     QPlainTextEdit* text1_ = nullptr;
     OuterGeometry outerGeometry_{*this};

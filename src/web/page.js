@@ -55,11 +55,17 @@ const page = {
     ctx.fillRect(r - 1, t, 1, b - t);
   },
   writeText1(text) { ui.text1.value = text; },
+  // Shown once what ran the command (a menu) has gone, so that a screen reader takes the focus
+  // in the box as a change of focus; the status region is emptied, lest it speak again when the
+  // box has closed.
   openBox(prompt, flags, title) {
     ui.boxTitle.textContent = title;
     ui.boxPrompt.textContent = prompt;
-    ui.box.showModal();
-    ui.boxOk.focus();
+    ui.status.textContent = '';
+    requestAnimationFrame(() => {
+      ui.box.showModal();
+      ui.boxOk.focus();
+    });
   },
   place(left, top, width, height) {
     Object.assign(place, { left, top, width, height });
@@ -68,9 +74,13 @@ const page = {
   frameWidth() { return ui.window.offsetWidth - ui.client.clientWidth; },
   frameHeight() { return ui.window.offsetHeight - ui.client.clientHeight; },
   nameCell(index, name) { cells[index].firstChild.textContent = name; },
+  // The cursor's cell, or the grid itself, takes the focus: set anew a frame later, so that a
+  // screen reader tells it also when it has not changed (the board taking the focus back).
   cursor(index) {
-    if (index < 0) ui.grid.removeAttribute('aria-activedescendant');
-    else ui.grid.setAttribute('aria-activedescendant', cells[index].id);
+    ui.grid.removeAttribute('aria-activedescendant');
+    if (index >= 0) {
+      requestAnimationFrame(() => ui.grid.setAttribute('aria-activedescendant', cells[index].id));
+    }
   },
   // A live region speaks a change: the same words again differ by a trailing no-break space.
   announce(text) {
@@ -83,15 +93,28 @@ const page = {
   },
 };
 
-// The box closes with 1 however it is closed: OK, Enter, Esc or its close box.
-ui.box.addEventListener('close', () => game._quandrel_box_closed(GAME.ok));
+// The box closes with 1 however it is closed: OK, Enter, Esc or its close box. The board takes
+// the focus anew once the box has gone, so that a screen reader takes it as a change of focus
+// (and leaves its browse mode) rather than as the box's focus given back.
+ui.box.addEventListener('close', () => {
+  game._quandrel_box_closed(GAME.ok);
+  requestAnimationFrame(() => {
+    if (document.activeElement !== ui.grid || ended) return;
+    ui.grid.blur();
+    focusBoard();
+  });
+});
 ui.boxClose.addEventListener('click', () => ui.box.close());
 // A click beside the box leaves the focus on OK, and Enter anywhere in it means OK.
 ui.box.addEventListener('mousedown', (e) => { if (e.target === ui.box) e.preventDefault(); });
+// Enter anywhere in it means OK, and Tab stays on OK, its one control.
 ui.box.addEventListener('keydown', (e) => {
   if (e.key === 'Enter') {
     e.preventDefault();
     ui.box.close();
+  } else if (e.key === 'Tab') {
+    e.preventDefault();
+    ui.boxOk.focus();
   }
 });
 
@@ -172,7 +195,7 @@ let longPress = null;  // a finger held still reports its cell as a right click 
 ui.client.addEventListener('pointerdown', (e) => {
   if (!game || ended || e.target === ui.text1) return;
   e.preventDefault();
-  ui.grid.dataset.pointer = '';  // played by the pointer: no keyboard focus ring until a key
+  delete ui.grid.dataset.keyboard;  // played by the pointer: no keyboard focus ring until a key
   focusBoard();
   ui.client.setPointerCapture(e.pointerId);
   sendMouse(GAME.press, buttonBit(e), heldBits(e), e);
@@ -229,6 +252,9 @@ const NAMED_KEYS = { Escape: 27, Enter: 13, Tab: 9, Backspace: 8 };
 const ARROWS = { ArrowLeft: GAME.arrowLeft, ArrowRight: GAME.arrowRight, ArrowUp: GAME.arrowUp,
                  ArrowDown: GAME.arrowDown };
 const focusBoard = () => ui.grid.focus({ preventScroll: true });
+for (const [type, focused] of [['focus', 1], ['blur', 0]]) {
+  ui.grid.addEventListener(type, () => { if (game && !ended) game._quandrel_board_focus(focused); });
+}
 const typedCode = (e) => NAMED_KEYS[e.key] ?? (e.key.length <= 2 ? e.key.codePointAt(0) : -1);
 
 function onKey(e, text1) {
@@ -236,13 +262,12 @@ function onKey(e, text1) {
   if (game._quandrel_key(text1 ? 1 : 0, typedCode(e), e.ctrlKey ? 1 : 0)) e.preventDefault();
 }
 ui.window.addEventListener('keydown', (e) => {
-  delete ui.grid.dataset.pointer;
+  ui.grid.dataset.keyboard = '';
   if (e.altKey && !e.ctrlKey && openMenuByKey(e.key)) {
     e.preventDefault();
   } else if (e.target === ui.grid && e.key in ARROWS) {
-    if (!game || ended || e.ctrlKey || e.altKey || e.metaKey) return;
-    e.preventDefault();
-    game._quandrel_arrow(ARROWS[e.key], e.shiftKey ? 1 : 0);
+    if (!game || ended || e.metaKey) return;
+    if (game._quandrel_arrow(ARROWS[e.key], shiftBits(e))) e.preventDefault();
   } else if (e.target === ui.grid) {
     onKey(e, false);
   } else if (e.target === ui.text1) {

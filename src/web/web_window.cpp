@@ -32,30 +32,33 @@ namespace {
 class WebWindow : public Window, public Painter {
   public:
     Game game{*this, "\n"};
-    double scale = 1;  // the page's devicePixelRatio
+    double pixelRatio = 1;  // the page's devicePixelRatio
 
-    // Paints what changed, as one area around it, or all of `whole`; writes the panel if the
-    // game wrote it and tells the page what changed for assistive technology.
-    void present(std::optional<PixelRect> whole = std::nullopt) {
-        const ScreenUpdate update = game.TakeUpdate(scale);
-        if (whole) {
-            paint(*whole);
-        } else if (!update.repaint.empty()) {
+    // Window
+    double scale() const override { return pixelRatio; }
+    // Paints what changed as one area around it, writes the panel if the game wrote it, and
+    // passes the accessibility events to the page's grid and status region.
+    void present(const ScreenUpdate& update) override {
+        if (!update.repaint.empty()) {
             paint(std::accumulate(update.repaint.begin(), update.repaint.end(),
                                   update.repaint.front(), std::mem_fn(&PixelRect::Joined)));
         }
         if (update.text1) quandrel_js_write_text1(update.text1->c_str());
-        for (const int cell : update.renamed) {
-            quandrel_js_name_cell(cell, game.CellName(cell).c_str());
+        for (const AccessEvent& event : update.access) {
+            switch (event.kind) {
+                case AccessEvent::Kind::Focus: quandrel_js_cursor(event.cell); break;
+                case AccessEvent::Kind::Renamed:  // the grid says where the cell is
+                    quandrel_js_name_cell(event.cell, game.CellContent(event.cell).c_str());
+                    break;
+                case AccessEvent::Kind::Speak: quandrel_js_announce(event.text.c_str()); break;
+            }
         }
-        if (update.cursorChanged) quandrel_js_cursor(game.cursorCell().value_or(-1));
-        if (!update.announcement.empty()) quandrel_js_announce(update.announcement.c_str());
     }
 
     // Paints one area of the client area, in device pixels, over the window's background.
     void paint(const PixelRect& rect) {
         quandrel_js_begin_area(rect.left, rect.top, rect.right, rect.bottom);
-        game.Paint(scale, rect, *this);
+        game.Paint(pixelRatio, rect, *this);
         quandrel_js_end_area();
     }
 
@@ -67,9 +70,7 @@ class WebWindow : public Window, public Painter {
         quandrel_js_outline(r.left, r.top, r.right, r.bottom);
     }
 
-    // Window
     void openBox(const std::string& prompt, int flags, const std::string& title) override {
-        present();
         quandrel_js_open_box(prompt.c_str(), flags, title.c_str());
     }
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override {
@@ -95,15 +96,14 @@ extern "C" {
 // Starts the game: Form_Load places the window; the page then paints it with quandrel_repaint.
 EMSCRIPTEN_KEEPALIVE void quandrel_start(double scale) {
     window = new quandrel::WebWindow;
-    window->scale = scale;
-    window->game.Form_Load();
-    window->present();
+    window->pixelRatio = scale;
+    window->game.Start();
 }
 
 // Paints the whole client area again, as after a resize or a change of devicePixelRatio.
 EMSCRIPTEN_KEEPALIVE void quandrel_repaint(double scale, int width, int height) {
-    window->scale = scale;
-    window->present(quandrel::PixelRect{0, 0, width, height});
+    window->pixelRatio = scale;
+    window->paint({0, 0, width, height});
 }
 
 // Bits beyond the three buttons or modifiers are dropped; an unknown action does nothing.
@@ -112,35 +112,31 @@ EMSCRIPTEN_KEEPALIVE void quandrel_mouse(int action, int button, int buttons, in
     const auto mouseAction = quandrel::MouseActionNumbered(action);
     if (!mouseAction) return;
     const auto bits = [](int value) { return static_cast<std::int16_t>(value & 7); };
-    window->scale = scale;
+    window->pixelRatio = scale;
     window->game.Mouse({*mouseAction, bits(button), bits(buttons), bits(shift), x, y, scale});
-    window->present();
 }
 
 // True when the key must not go on to the page (the program is ending).
 EMSCRIPTEN_KEEPALIVE int quandrel_key(int text1, int typed, int control) {
-    const bool swallowed = window->game.Key(
-        text1 ? quandrel::KeyTarget::Text1 : quandrel::KeyTarget::Form, typed, control != 0);
-    window->present();
-    return swallowed;
+    return window->game.Key(text1 ? quandrel::KeyTarget::Text1 : quandrel::KeyTarget::Form, typed,
+                            control != 0);
 }
 
-// An arrow key on the board: 0 left, 1 right, 2 up, 3 down; others do nothing.
-EMSCRIPTEN_KEEPALIVE void quandrel_arrow(int arrow, int shift) {
+// An arrow key on the board (0 left, 1 right, 2 up, 3 down) with its modifier bits; true when
+// the game took it. Other numbers do nothing.
+EMSCRIPTEN_KEEPALIVE int quandrel_arrow(int arrow, int shift) {
     const auto key = quandrel::ArrowNumbered(arrow);
-    if (!key) return;
-    window->game.ArrowKey(*key, shift != 0);
-    window->present();
+    return key && window->game.ArrowKey(*key, static_cast<std::int16_t>(shift & 7));
+}
+
+EMSCRIPTEN_KEEPALIVE void quandrel_board_focus(int focused) {
+    window->game.BoardFocus(focused != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void quandrel_menu(int command) {
     window->game.Menu(quandrel::CommandNumbered(command));
-    window->present();
 }
 
-EMSCRIPTEN_KEEPALIVE void quandrel_box_closed(int result) {
-    window->game.BoxClosed(result);
-    window->present();
-}
+EMSCRIPTEN_KEEPALIVE void quandrel_box_closed(int result) { window->game.BoxClosed(result); }
 
 }  // extern "C"

@@ -7,11 +7,12 @@
 #include <iterator>
 #include <string>
 
+#include "game/cells.h"
 #include "game/form_layout.h"
+#include "game/input.h"
 #include "game/text.h"
 #include "game/window.h"
 #include "game/words.h"
-#include "input/platform_input.h"
 
 namespace quandrel {
 namespace {
@@ -78,16 +79,15 @@ std::string MenuBarMarkup() {
 std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 
 // The board for assistive technology and the keyboard: an ARIA grid over the canvas, a cell over
-// each drawn square, which the page names with the game's descriptions.
+// each drawn square, which the page names with what the cell holds (the grid says where it is).
 std::string GridMarkup() {
-    const Shapes shapes = CreateShapes();
     std::string html = "<div id=\"grid\" role=\"grid\" tabindex=\"0\" aria-label=\"" +
                        HtmlEscaped(kBoardName) + "\">";
     for (int row = 0; row < kRows; ++row) {
         html += "<div role=\"row\">";
         for (int column = 0; column < kColumns; ++column) {
             const int i = column + kColumns * row;
-            const PixelRect r = ToPixels(shapes.Shape2[static_cast<std::size_t>(i)].rect, 1.0);
+            const PixelRect r = CellRect(i, 1.0);
             html += "<div role=\"gridcell\" id=\"cell" + std::to_string(i) +
                     "\" style=\"left:" + Px(r.left) + ";top:" + Px(r.top) +
                     ";width:" + Px(r.right - r.left) + ";height:" + Px(r.bottom - r.top) +
@@ -170,6 +170,7 @@ int main(int argc, char** argv) {
     html = ReplaceAll(html, "@CAPTION@", HtmlEscaped(kCaption));
     html = ReplaceAll(html, "@MENUS@", MenuBarMarkup());
     html = ReplaceAll(html, "@BOARD@", GridMarkup());
+    html = ReplaceAll(html, "@TEXT1_NAME@", HtmlEscaped(kText1Name));
     html = ReplaceAll(html, "@SCRIPTS@", scripts);
     std::ofstream out(argv[2], std::ios::binary);
     out << html;

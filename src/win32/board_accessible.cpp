@@ -1,6 +1,6 @@
 #include "board_accessible.h"
 
-#include "game/form_layout.h"
+#include "game/cells.h"
 #include "game/words.h"
 
 namespace quandrel {
@@ -23,22 +23,27 @@ void SetLong(VARIANT* variant, long value) {
 
 long ChildId(int cell) { return cell + 1; }
 
+// Screen readers speak focus, name and description changes of the focused object: words to
+// speak become the description of the cell they are about (get_accDescription gives them).
+DWORD WinEventOf(AccessEvent::Kind kind) {
+    switch (kind) {
+        case AccessEvent::Kind::Focus: return EVENT_OBJECT_FOCUS;
+        case AccessEvent::Kind::Renamed: return EVENT_OBJECT_NAMECHANGE;
+        case AccessEvent::Kind::Speak: return EVENT_OBJECT_DESCRIPTIONCHANGE;
+    }
+    return EVENT_OBJECT_DESCRIPTIONCHANGE;
+}
+
 }  // namespace
 
 BoardAccessible::BoardAccessible(HWND hwnd, const Game& game, std::function<double()> scale)
     : hwnd_(hwnd), game_(&game), scale_(std::move(scale)) {}
 
-void BoardAccessible::Tell(const ScreenUpdate& update) {
-    for (const int cell : update.renamed) {
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, ChildId(cell));
-    }
-    const auto cursor = game_->cursorCell();
-    if (!cursor) return;
-    if (update.cursorChanged && GetFocus() == hwnd_) {
-        NotifyWinEvent(EVENT_OBJECT_FOCUS, hwnd_, OBJID_CLIENT, ChildId(*cursor));
-    }
-    if (!update.announcement.empty()) {
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, hwnd_, OBJID_CLIENT, ChildId(*cursor));
+void BoardAccessible::Tell(const std::vector<AccessEvent>& events) {
+    for (const AccessEvent& event : events) {
+        const long child =
+            event.cell == AccessEvent::kBoardItself ? CHILDID_SELF : ChildId(event.cell);
+        NotifyWinEvent(WinEventOf(event.kind), hwnd_, OBJID_CLIENT, child);
     }
 }
 
@@ -47,13 +52,6 @@ std::optional<int> BoardAccessible::CellOf(const VARIANT& child) const {
     if (child.lVal == CHILDID_SELF) return kTable;
     if (child.lVal >= 1 && child.lVal <= kCells) return static_cast<int>(child.lVal - 1);
     return std::nullopt;
-}
-
-PixelRect BoardAccessible::Area(int cell) const {
-    const TwipRect twips = cell == kTable
-                               ? kBoardExtent
-                               : game_->state().shapes.Shape2[static_cast<std::size_t>(cell)].rect;
-    return ToPixels(twips, scale_());
 }
 
 // IUnknown -----------------------------------------------------------------------------------
@@ -197,7 +195,7 @@ HRESULT BoardAccessible::accLocation(long* left, long* top, long* width, long* h
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     const auto cell = CellOf(child);
     if (!cell) return E_INVALIDARG;
-    const PixelRect area = Area(*cell);
+    const PixelRect area = *cell == kTable ? BoardRect(scale_()) : CellRect(*cell, scale_());
     POINT corner{area.left, area.top};
     ClientToScreen(hwnd_, &corner);
     *left = corner.x;
@@ -216,15 +214,14 @@ HRESULT BoardAccessible::accHitTest(long left, long top, VARIANT* child) {
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     POINT point{left, top};
     ScreenToClient(hwnd_, &point);
-    const auto inside = [&](const PixelRect& r) {
-        return point.x >= r.left && point.x < r.right && point.y >= r.top && point.y < r.bottom;
-    };
-    for (int cell = 0; cell < kCells; ++cell) {
-        if (!inside(Area(cell))) continue;
-        SetLong(child, ChildId(cell));
+    const double scale = scale_();
+    if (const auto cell = CellAt(point.x, point.y, scale)) {
+        SetLong(child, ChildId(*cell));
         return S_OK;
     }
-    if (inside(Area(kTable))) {
+    const PixelRect board = BoardRect(scale);
+    if (point.x >= board.left && point.x < board.right && point.y >= board.top &&
+        point.y < board.bottom) {
         SetLong(child, CHILDID_SELF);
         return S_OK;
     }

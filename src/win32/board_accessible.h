@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 
@@ -27,8 +28,8 @@ class BoardAccessible final : public IAccessible {
 
     // What a client that still holds the object gets once the window is gone.
     void Disconnect() { game_ = nullptr; }
-    // Tells clients what `update` says changed.
-    void Tell(const ScreenUpdate& update);
+    // Raises the game's accessibility events, each as its WinEvent.
+    void Tell(const std::vector<AccessEvent>& events);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
@@ -69,8 +70,6 @@ class BoardAccessible final : public IAccessible {
   private:
     // The cell index of a child id 1..20, -1 for the table itself, nullopt for no child.
     std::optional<int> CellOf(const VARIANT& child) const;
-    // The table's or a cell's rectangle in client pixels.
-    PixelRect Area(int cell) const;
 
     ULONG references_ = 1;
     HWND hwnd_;

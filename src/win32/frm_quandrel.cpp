@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "game/words.h"
+
 namespace quandrel {
 namespace {
 
@@ -86,6 +88,11 @@ std::int16_t ButtonBits(WPARAM keys) {
 std::int16_t ShiftBits(WPARAM keys) {
     return quandrel::ShiftBits(keys & MK_SHIFT, keys & MK_CONTROL, GetKeyState(VK_MENU) < 0);
 }
+// The modifiers held with a key.
+std::int16_t HeldShiftBits() {
+    return quandrel::ShiftBits(GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                               GetKeyState(VK_MENU) < 0);
+}
 
 // The button a message reports, and what it does with it.
 struct MouseMessage {
@@ -119,8 +126,7 @@ frmQuandrel::frmQuandrel(HINSTANCE instance, DpiApi dpiApi) : dpiApi_(dpiApi) {
                     this);
     accessible_ = new BoardAccessible(hwnd_, game_, [this] { return scale(); });
     createText1();
-    game_.Form_Load();
-    showState();
+    game_.Start();
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetFocus(hwnd_);  // the window's own key handler has the keys until the panel is clicked
     UpdateWindow(hwnd_);
@@ -136,12 +142,15 @@ frmQuandrel::~frmQuandrel() {
 }
 
 void frmQuandrel::createText1() {
-    text1_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                             WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
-                                 ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                             0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kText1Id),
-                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)),
-                             nullptr);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    // A hidden label just before the panel names it for MSAA clients.
+    CreateWindowExW(0, L"STATIC", Widen(kText1Name).c_str(), WS_CHILD, 0, 0, 0, 0, hwnd_, nullptr,
+                    instance, nullptr);
+    text1_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                        WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
+                            ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+                        0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kText1Id), instance, nullptr);
     SetWindowLongPtrW(text1_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     text1Default_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(text1_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Text1Proc)));
@@ -163,7 +172,6 @@ void frmQuandrel::layoutText1() {
 // Window -----------------------------------------------------------------------------------------
 
 void frmQuandrel::openBox(const std::string& prompt, int flags, const std::string& title) {
-    showState();
     UpdateWindow(hwnd_);
     game_.BoxClosed(
         MessageBoxW(hwnd_, Widen(prompt).c_str(), Widen(title).c_str(), static_cast<UINT>(flags)));
@@ -190,14 +198,13 @@ void frmQuandrel::endProgram() {
 
 // Showing the state ------------------------------------------------------------------------------
 
-void frmQuandrel::showState() {
-    const ScreenUpdate update = game_.TakeUpdate(scale());
+void frmQuandrel::present(const ScreenUpdate& update) {
     for (const PixelRect& rect : update.repaint) {
         const RECT pixels{rect.left, rect.top, rect.right, rect.bottom};
         InvalidateRect(hwnd_, &pixels, FALSE);
     }
     if (update.text1) SetWindowTextW(text1_, Widen(*update.text1).c_str());
-    if (accessible_ != nullptr && hwnd_ != nullptr) accessible_->Tell(update);
+    if (accessible_ != nullptr && hwnd_ != nullptr) accessible_->Tell(update.access);
 }
 
 void frmQuandrel::paint() {
@@ -242,21 +249,18 @@ LRESULT CALLBACK frmQuandrel::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 LRESULT frmQuandrel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (forwardMouse(message, wParam, lParam)) return 0;
     switch (message) {
-        case WM_CHAR:
-            game_.Key(KeyTarget::Form, static_cast<int>(wParam), false);
-            showState();
-            return 0;
+        case WM_CHAR: game_.Key(KeyTarget::Form, static_cast<int>(wParam), false); return 0;
         case WM_KEYDOWN:
-            if (const auto arrow = ArrowOf(wParam)) {
-                game_.ArrowKey(*arrow, GetKeyState(VK_SHIFT) < 0);
-                showState();
+            if (const auto arrow = ArrowOf(wParam);
+                arrow && game_.ArrowKey(*arrow, HeldShiftBits())) {
                 return 0;
             }
             return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS: game_.BoardFocus(message == WM_SETFOCUS); return 0;
         case WM_COMMAND:
             if (lParam == 0) {  // menu entries only
                 game_.Menu(CommandNumbered(LOWORD(wParam) - kFirstCommandId));
-                showState();
             }
             return 0;
         case WM_GETOBJECT:
@@ -301,7 +305,6 @@ bool frmQuandrel::forwardMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         game_.Mouse({mouse.action, mouse.button, ButtonBits(wParam), ShiftBits(wParam),
                      static_cast<double>(GET_X_LPARAM(lParam)),
                      static_cast<double>(GET_Y_LPARAM(lParam)), scale()});
-        showState();
         return true;
     }
     return false;
@@ -312,7 +315,6 @@ LRESULT CALLBACK frmQuandrel::Text1Proc(HWND hwnd, UINT message, WPARAM wParam, 
     if (message == WM_CHAR) {
         // An end key is not also the panel's (Ctrl+C copies nothing).
         if (self->game_.Key(KeyTarget::Text1, static_cast<int>(wParam), false)) return 0;
-        self->showState();
     }
     return CallWindowProcW(self->text1Default_, hwnd, message, wParam, lParam);
 }

@@ -24,6 +24,8 @@ class frmQuandrel : public Window {
     Game& game() { return game_; }
 
     // Window
+    double scale() const override { return dpi() / 96.0; }
+    void present(const ScreenUpdate& update) override;
     void openBox(const std::string& prompt, int flags, const std::string& title) override;
     void setOuterGeometry(int leftTwips, int topTwips, int widthTwips, int heightTwips) override;
     void endProgram() override;
@@ -39,10 +41,7 @@ class frmQuandrel : public Window {
     void placeShowingBoard(RECT outer);
     void paint();
     bool forwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
-    // Repaints the shapes that changed and writes the panel if the game wrote it.
-    void showState();
     UINT dpi() const { return dpiApi_.WindowDpi(hwnd_); }
-    double scale() const { return dpi() / 96.0; }
 
     DpiApi dpiApi_;
     Game game_{*this, "\r\n"};  // the EDIT control and MessageBox break lines at "\r\n"

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Reads the game's board over AT-SPI, as Orca does, and writes what it hears to OUT:
 "cell INDEX NAME" for each cell of the board's table once it is found, then one line for each
-event the board's cells send: "focus NAME", "name NAME", "description NAME: DESCRIPTION", and
-"text Trace" when the trace panel's text changes.
+event: "focus NAME" when an object takes the focus, "name NAME" when a cell is renamed, "say TEXT"
+when a notification shows, and "text Trace" when the trace panel's text changes.
 Usage: atspi_listen.py OUT"""
 import sys
 import time
@@ -37,20 +37,24 @@ for row in range(table.nRows):
 
 def heard(event):
     source = event.source
-    if source is not None and event.type.startswith("object:text-changed") and source.name == "Trace":
-        out.write("text Trace\n")
-    if source is None or source.getRoleName() != "table cell":
+    if source is None:
         return
-    if event.type == "object:state-changed:focused" and event.detail1 == 1:
-        out.write(f"focus {source.name}\n")
+    if event.type.startswith("object:text-changed"):
+        if source.name == "Trace":
+            out.write("text Trace\n")
+    elif event.type == "object:state-changed:focused":
+        if event.detail1 == 1:
+            out.write(f"focus {source.name}\n")
+    elif event.type == "object:state-changed:showing":
+        if event.detail1 == 1 and source.getRoleName() == "notification":
+            out.write(f"say {source.name}\n")
     elif event.type == "object:property-change:accessible-name":
-        out.write(f"name {source.name}\n")
-    elif event.type == "object:property-change:accessible-description":
-        out.write(f"description {source.name}: {source.description}\n")
+        if source.parent is not None and source.parent.name == "Quandrel board":
+            out.write(f"name {source.name}\n")
 
 
 pyatspi.Registry.registerEventListener(
-    heard, "object:state-changed:focused", "object:property-change:accessible-name",
-    "object:property-change:accessible-description", "object:text-changed")
+    heard, "object:state-changed:focused", "object:state-changed:showing",
+    "object:property-change:accessible-name", "object:text-changed")
 out.write("listening\n")
 pyatspi.Registry.start()

@@ -11,10 +11,15 @@
 
 #include "model/moves.h"
 #include "model/solver.h"
+#include "support/points.h"
 #include "x_session.h"
 
 namespace quandrel::e2e {
 namespace {
+
+using testing::CellCentre;
+using testing::DragPoint;
+using testing::Point;
 
 constexpr Rgb kGreen{0, 192, 0}, kBlue{0, 0, 255}, kRed{192, 0, 0}, kGrey{192, 192, 192},
     kBlack{0, 0, 0}, kYellow{255, 255, 0};
@@ -77,13 +82,14 @@ class EndToEnd : public ::testing::Test {
     // Screen point at the centre of a drawn cell.
     std::pair<int, int> DrawnCell(int column, int row) {
         const Rect board = program().Board();
-        return {board.x + 35 + 70 * column, board.y + 35 + 70 * row};
+        const Point at = CellCentre(column, row);
+        return {board.x + static_cast<int>(at.x), board.y + static_cast<int>(at.y)};
     }
     // Screen point that the drag grid maps to (column, row).
     std::pair<int, int> DragCell(int column, int row) {
         const Rect board = program().Board();
-        return {board.x + static_cast<int>((148 * column + 74) * 6.771435 / 15),
-                board.y + static_cast<int>((126 * row + 63) * 7.95 / 15)};
+        const Point at = DragPoint(column, row);
+        return {board.x + static_cast<int>(at.x), board.y + static_cast<int>(at.y)};
     }
     // Presses on one drag-grid cell, moves into another and releases there.
     void DragBetween(int fromColumn, int fromRow, int toColumn, int toRow) {

@@ -6,7 +6,9 @@
 
 #include "game/text.h"
 #include "input/drag_grid.h"
+#include "input/platform_input.h"
 #include "support/layout.h"
+#include "support/points.h"
 #include "support/recording_window.h"
 
 namespace quandrel {
@@ -18,9 +20,8 @@ using testing::Parse;
 // Device pixels at `scale` of the centre of drag cell (column, row).
 MouseInput At(MouseAction action, int column, int row, double scale, std::int16_t button = 1,
               std::int16_t buttons = 1) {
-    const double x = (148.0 * column + 74) * kTwipsPerUnitX / kTwipsPerPixel * scale;
-    const double y = (126.0 * row + 63) * kTwipsPerUnitY / kTwipsPerPixel * scale;
-    return {action, button, buttons, 0, x, y, scale};
+    const testing::Point at = testing::DragPoint(column, row);
+    return {action, button, buttons, 0, at.x * scale, at.y * scale, scale};
 }
 
 // The single block at (3, 1) dragged into (4, 1) through platform input.
@@ -87,14 +88,15 @@ TEST(PlatformText, TheFrontEndGetsItsOwnLineBreaks) {
     testing::RecordingWindow window;
     Game game(window, "\n");
     window.game = &game;
-    game.Form_Load();
+    game.Start();
     game.Menu(Command::HelpAbout);
     ASSERT_EQ(window.boxes.size(), 1u);
     EXPECT_EQ(window.boxes[0].prompt,
               "Quandrel1\nQuandrel Designer : Unknown\nProgram : Orvell\nJuly 19, 1999");
+    window.Take();
     game.Key(KeyTarget::Form, 'd', false);
-    EXPECT_EQ(game.TakeUpdate(1).text1, "i=19 board(4,3)=1\n color=16711680");
-    EXPECT_EQ(game.state().Text1, "i=19 board(4,3)=1\r\n color=16711680");
+    EXPECT_EQ(window.Take().text1, "i=19 board(4,3)=1\n color=16711680");
+    EXPECT_EQ(GameForTest(game).Text1, "i=19 board(4,3)=1\r\n color=16711680");
 }
 
 TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
@@ -106,7 +108,7 @@ TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
         ASSERT_TRUE(game.boxOpen());
         const Board board = game.board;
         const Shapes shapes = game.shapes;
-        game.TakeUpdate(1);
+        loaded.window.Take();
 
         DragSingleRight(game);
         game.Mouse(At(MouseAction::Release, 0, 0, 1, 2, 0));  // would report a cell
@@ -123,9 +125,7 @@ TEST(Boxes, NoInputReachesTheGameWhileABoxIsOpen) {
         EXPECT_EQ(loaded.window.ends, 0);
         EXPECT_EQ(loaded.window.boxes.size(), 1u);
         EXPECT_EQ(loaded.window.geometries.size(), 0u);
-        const ScreenUpdate update = game.TakeUpdate(1);
-        EXPECT_TRUE(update.repaint.empty());
-        EXPECT_FALSE(update.text1);
+        EXPECT_TRUE(loaded.window.Take().empty()) << "nothing presented while the box is open";
 
         game.BoxClosed(kOk);
         EXPECT_FALSE(game.boxOpen());
@@ -210,23 +210,25 @@ TEST(Ending, NoHandlerRunsAfterAnEndKeyOrQuit) {
 TEST(ScreenUpdates, NameTheChangedShapesAndEveryWriteOfThePanel) {
     LoadedGame loaded;
     GameForTest game(loaded.game);
-    const ScreenUpdate startUp = game.TakeUpdate(1);
+    const ScreenUpdate startUp = loaded.window.Take();
     EXPECT_FALSE(startUp.text1);
     EXPECT_FALSE(startUp.repaint.empty()) << "start-up recolours the initial squares";
-    EXPECT_TRUE(game.TakeUpdate(1).repaint.empty());
+    game.Mouse(At(MouseAction::Move, 2, 1, 1, 0, 0));
+    EXPECT_TRUE(loaded.window.Take().empty()) << "a move that changes nothing presents nothing";
 
     // A right click reports the cell; the same report again is a write again.
     for (int i = 0; i < 2; ++i) {
         game.Mouse(At(MouseAction::Press, 2, 1, 1, 2, 2));
         game.Mouse(At(MouseAction::Release, 2, 1, 1, 2, 0));
-        const ScreenUpdate update = game.TakeUpdate(1);
+        const ScreenUpdate update = loaded.window.Take();
         EXPECT_TRUE(update.text1) << i;
         EXPECT_TRUE(update.repaint.empty()) << i;
         EXPECT_EQ(game.Text1, "board(2,1)=4");
     }
     // A step repaints the squares and outlines of the two cells it changes, in device pixels.
+    loaded.window.pixelRatio = 2;
     DragSingleRight(game, 2);
-    const ScreenUpdate step = game.TakeUpdate(2);
+    const ScreenUpdate step = loaded.window.Take();
     EXPECT_TRUE(step.text1);
     const std::vector<PixelRect> expected = {
         {420, 140, 562, 282}, {560, 140, 702, 282}, {434, 154, 548, 268}, {574, 154, 688, 268}};

@@ -41,7 +41,14 @@ TEST(Accessible, TheBoardIsATableOfFourRowsOfFiveNamedCells) {
         EXPECT_EQ(cell->rect(), square) << i;
         EXPECT_EQ(board->childAt(square.center().x(), square.center().y()), cell);
     }
-    EXPECT_EQ(table->cellAt(4, 0), nullptr);
+    // Outside the table, an invalid cell rather than nullptr, which Qt's AT-SPI adaptor would use.
+    for (const auto& [row, column] : {std::pair{4, 0}, {-1, 0}, {0, 5}, {9, 9}}) {
+        QAccessibleInterface* outside = table->cellAt(row, column);
+        ASSERT_NE(outside, nullptr);
+        EXPECT_FALSE(outside->isValid());
+        EXPECT_EQ(outside->tableCellInterface()->rowExtent(), 0);
+        EXPECT_EQ(outside->text(QAccessible::Name), "");
+    }
     EXPECT_EQ(board->focusChild(), nullptr) << "no cursor yet";
 }
 

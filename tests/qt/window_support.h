@@ -11,6 +11,7 @@
 #include "model/solver.h"
 #include "qt/frm_quandrel.h"
 #include "support/game_for_test.h"
+#include "support/points.h"
 
 namespace quandrel::testing {
 
@@ -34,9 +35,8 @@ struct ShownWindow {
 
 // A client-area pixel that the drag grid maps to (column, row), both as anchor and as pointer.
 inline QPoint CellPoint(int column, int row) {
-    const double x = (148.0 * column + 74.0) * kTwipsPerUnitX / 15.0;
-    const double y = (126.0 * row + 63.0) * kTwipsPerUnitY / 15.0;
-    return QPoint(qRound(x), qRound(y));
+    const Point at = DragPoint(column, row);
+    return QPoint(qRound(at.x), qRound(at.y));
 }
 
 struct Player {

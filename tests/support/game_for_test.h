@@ -50,7 +50,7 @@ class GameForTest {
     }
     void Menu(Command command) { game_.Menu(command); }
     void BoxClosed(int result) { game_.BoxClosed(result); }
-    ScreenUpdate TakeUpdate(double scale) { return game_.TakeUpdate(scale); }
+    bool ArrowKey(Arrow arrow, std::int16_t shift) { return game_.ArrowKey(arrow, shift); }
     bool boxOpen() const { return game_.boxOpen(); }
     bool ending() const { return game_.ending(); }
 

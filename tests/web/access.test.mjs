@@ -79,8 +79,10 @@ for (const forcedColors of ['none', 'active']) {
                     `${style.id}: ${style.color} on ${style.background}`);
         }
       };
-      // The board, then by Tab the panel and, past the page's end, the menu bar; the drop-down's
-      // entries; the box's OK.
+      // The board, once a key has been pressed (no ring before), then by Tab the panel and, past
+      // the page's end, the menu bar; the drop-down's entries; the box's OK.
+      assert.equal((await focusStyle(game)).outline, 'none', 'no ring before the keyboard is used');
+      await keys.press('Shift');
       await check();
       for (let i = 0; i < 4 && !seen.has('mnuFile'); ++i) {
         await keys.press('Tab');

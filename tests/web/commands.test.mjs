@@ -16,8 +16,8 @@ const BOXES = [
 const CLOSERS = {
   Enter: (page) => page.keyboard.press('Enter'),
   Esc: (page) => page.keyboard.press('Escape'),
-  'the close box': (page) => page.getByRole('dialog').getByRole('button', { name: 'Close' }).click(),
-  OK: (page) => page.getByRole('dialog').getByRole('button', { name: 'OK' }).click(),
+  'the close box': (page) => page.getByRole('alertdialog').getByRole('button', { name: 'Close' }).click(),
+  OK: (page) => page.getByRole('alertdialog').getByRole('button', { name: 'OK' }).click(),
 };
 
 for (const box of BOXES) {
@@ -28,7 +28,7 @@ for (const box of BOXES) {
       await game.drag([4, 0], [4, 1]);
       const played = await game.colours();
       await game.menu(...box.menu);
-      const dialog = page.getByRole('dialog', { name: box.title });
+      const dialog = page.getByRole('alertdialog', { name: box.title });
       await dialog.waitFor();
       assert.equal(await page.locator('#box-prompt').innerText(), box.lines.join('\n'));
       if (box.title === 'Object') {
@@ -117,7 +117,7 @@ test('keys reach the menus: Alt+H opens Help, its access key runs the entry', as
   await page.keyboard.press('Alt+h');
   assert.equal(await page.getByRole('menuitem', { name: 'Help' }).getAttribute('aria-expanded'), 'true');
   await page.keyboard.press('o');
-  await page.getByRole('dialog', { name: 'Object' }).waitFor();
+  await page.getByRole('alertdialog', { name: 'Object' }).waitFor();
   await page.keyboard.press('Enter');
   await page.waitForFunction(() => !document.getElementById('box').open);
   await game.waitForColours(START_COLOURS);

@@ -85,7 +85,7 @@ test('the menu bar follows the menubar pattern, built from the game\'s menu tree
   await page.keyboard.press('ArrowDown');
   assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Object');
   await page.keyboard.press('Enter');
-  await page.getByRole('dialog', { name: 'Object' }).waitFor();
+  await page.getByRole('alertdialog', { name: 'Object' }).waitFor();
   await page.keyboard.press('Enter');
   // Tab reaches the bar from the window, at the entry last used.
   await page.locator('#window').focus();

@@ -1,0 +1,33 @@
+// What a listener (an AT-SPI or MSAA client, a screen reader's log) writes to a file, read in
+// order, and the keyboard scenario played to it.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace quandrel::e2e {
+
+class Hearing {
+  public:
+    explicit Hearing(std::string path) : path_(std::move(path)) {}
+    // Waits until `line` stands as a whole line after the last line heard; then it is heard.
+    bool Hears(const std::string& line,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    std::string All() const;
+
+  private:
+    std::string path_;
+    std::size_t heard_ = 0;  // the offset just past the last line heard
+};
+
+// Presses an X keysym ("Left", "Down"), with Shift held or not.
+using PressKey = std::function<void(const char* keysym, bool shift)>;
+// Turns a line as the game tells it ("focus NAME") into the line the listener writes; "" for a
+// line the platform does not tell.
+using Heard = std::function<std::string(const std::string& line)>;
+
+// Plays the scenario of support/heard.h and expects, after each key, every line the game tells.
+void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard = nullptr);
+
+}  // namespace quandrel::e2e
