@@ -79,6 +79,7 @@ ULONG BoardAccessible::Release() {
 // IDispatch ----------------------------------------------------------------------------------
 
 HRESULT BoardAccessible::GetTypeInfoCount(UINT* count) {
+    if (count == nullptr) return E_POINTER;
     *count = 0;
     return S_OK;
 }
@@ -92,24 +93,28 @@ HRESULT BoardAccessible::Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT
 // IAccessible --------------------------------------------------------------------------------
 
 HRESULT BoardAccessible::get_accParent(IDispatch** parent) {
+    if (parent == nullptr) return E_POINTER;
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     return AccessibleObjectFromWindow(hwnd_, static_cast<DWORD>(OBJID_WINDOW), IID_IDispatch,
                                       reinterpret_cast<void**>(parent));
 }
 
 HRESULT BoardAccessible::get_accChildCount(long* count) {
+    if (count == nullptr) return E_POINTER;
     *count = kCells;
     return S_OK;
 }
 
 // The cells are simple elements: a client asks the table about them by child id.
 HRESULT BoardAccessible::get_accChild(VARIANT child, IDispatch** object) {
+    if (object == nullptr) return E_POINTER;
     *object = nullptr;
     const auto cell = CellOf(child);
     return cell && *cell != kTable ? S_FALSE : E_INVALIDARG;
 }
 
 HRESULT BoardAccessible::get_accName(VARIANT child, BSTR* name) {
+    if (name == nullptr) return E_POINTER;
     *name = nullptr;
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     const auto cell = CellOf(child);
@@ -119,11 +124,13 @@ HRESULT BoardAccessible::get_accName(VARIANT child, BSTR* name) {
 }
 
 HRESULT BoardAccessible::get_accValue(VARIANT, BSTR* value) {
+    if (value == nullptr) return E_POINTER;
     *value = nullptr;
     return DISP_E_MEMBERNOTFOUND;
 }
 
 HRESULT BoardAccessible::get_accDescription(VARIANT child, BSTR* description) {
+    if (description == nullptr) return E_POINTER;
     *description = nullptr;
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     const auto cell = CellOf(child);
@@ -135,6 +142,7 @@ HRESULT BoardAccessible::get_accDescription(VARIANT child, BSTR* description) {
 }
 
 HRESULT BoardAccessible::get_accRole(VARIANT child, VARIANT* role) {
+    if (role == nullptr) return E_POINTER;
     const auto cell = CellOf(child);
     if (!cell) return E_INVALIDARG;
     SetLong(role, *cell == kTable ? ROLE_SYSTEM_TABLE : ROLE_SYSTEM_CELL);
@@ -142,6 +150,7 @@ HRESULT BoardAccessible::get_accRole(VARIANT child, VARIANT* role) {
 }
 
 HRESULT BoardAccessible::get_accState(VARIANT child, VARIANT* state) {
+    if (state == nullptr) return E_POINTER;
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     const auto cell = CellOf(child);
     if (!cell) return E_INVALIDARG;
@@ -152,22 +161,26 @@ HRESULT BoardAccessible::get_accState(VARIANT child, VARIANT* state) {
 }
 
 HRESULT BoardAccessible::get_accHelp(VARIANT, BSTR* help) {
+    if (help == nullptr) return E_POINTER;
     *help = nullptr;
     return S_FALSE;
 }
 
 HRESULT BoardAccessible::get_accHelpTopic(BSTR* file, VARIANT, long* topic) {
+    if (file == nullptr || topic == nullptr) return E_POINTER;
     *file = nullptr;
     *topic = 0;
     return S_FALSE;
 }
 
 HRESULT BoardAccessible::get_accKeyboardShortcut(VARIANT, BSTR* shortcut) {
+    if (shortcut == nullptr) return E_POINTER;
     *shortcut = nullptr;
     return S_FALSE;
 }
 
 HRESULT BoardAccessible::get_accFocus(VARIANT* child) {
+    if (child == nullptr) return E_POINTER;
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     if (GetFocus() != hwnd_) {
         child->vt = VT_EMPTY;
@@ -179,11 +192,13 @@ HRESULT BoardAccessible::get_accFocus(VARIANT* child) {
 }
 
 HRESULT BoardAccessible::get_accSelection(VARIANT* children) {
+    if (children == nullptr) return E_POINTER;
     children->vt = VT_EMPTY;
     return S_FALSE;
 }
 
 HRESULT BoardAccessible::get_accDefaultAction(VARIANT, BSTR* action) {
+    if (action == nullptr) return E_POINTER;
     *action = nullptr;
     return S_FALSE;
 }
@@ -192,6 +207,9 @@ HRESULT BoardAccessible::accSelect(long, VARIANT) { return DISP_E_MEMBERNOTFOUND
 
 HRESULT BoardAccessible::accLocation(long* left, long* top, long* width, long* height,
                                      VARIANT child) {
+    if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
+        return E_POINTER;
+    }
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     const auto cell = CellOf(child);
     if (!cell) return E_INVALIDARG;
@@ -206,11 +224,13 @@ HRESULT BoardAccessible::accLocation(long* left, long* top, long* width, long* h
 }
 
 HRESULT BoardAccessible::accNavigate(long, VARIANT, VARIANT* end) {
+    if (end == nullptr) return E_POINTER;
     end->vt = VT_EMPTY;
     return DISP_E_MEMBERNOTFOUND;
 }
 
 HRESULT BoardAccessible::accHitTest(long left, long top, VARIANT* child) {
+    if (child == nullptr) return E_POINTER;
     if (game_ == nullptr) return CO_E_OBJNOTCONNECTED;
     POINT point{left, top};
     ScreenToClient(hwnd_, &point);

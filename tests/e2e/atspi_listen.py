@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """Reads the game's board over AT-SPI, as Orca does, and writes what it hears to OUT:
-"cell INDEX NAME" for each cell of the board's table once it is found, then one line for each
+"cell INDEX NAME" for each cell of the board's table once it is found, "probed N" once it has
+called N table, table-cell and child methods with rows, columns and indexes out of range, then one
+line for each
 event: "focus NAME" when an object takes the focus, "name NAME" when a cell is renamed, "say TEXT"
 when a notification shows, and "text Trace" when the trace panel's text changes.
 Usage: atspi_listen.py OUT"""
@@ -33,6 +35,43 @@ out.write(f"table {table.nRows} {table.nColumns}\n")
 for row in range(table.nRows):
     for column in range(table.nColumns):
         out.write(f"cell {row * table.nColumns + column} {table.getAccessibleAt(row, column).name}\n")
+
+
+def probe():
+    """Calls what a client may call with what it should not pass; each answer is ignored."""
+    outside = [-1, 4, 5, 9, 20, 1000, -2147483648, 2147483647]
+    calls = [lambda r, c: table.getAccessibleAt(r, c), lambda r, c: table.getIndexAt(r, c),
+             lambda r, c: table.getRowExtentAt(r, c), lambda r, c: table.getColumnExtentAt(r, c),
+             lambda r, c: table.isSelected(r, c), lambda r, c: table.getRowAtIndex(r),
+             lambda r, c: table.getColumnAtIndex(c), lambda r, c: table.getRowDescription(r),
+             lambda r, c: table.getColumnDescription(c), lambda r, c: table.getRowHeader(r),
+             lambda r, c: table.getColumnHeader(c), lambda r, c: table.isRowSelected(r),
+             lambda r, c: table.isColumnSelected(c), lambda r, c: table.addRowSelection(r),
+             lambda r, c: table.addColumnSelection(c), lambda r, c: table.removeRowSelection(r),
+             lambda r, c: table.removeColumnSelection(c),
+             lambda r, c: table.getRowColumnExtentsAtIndex(r * 5 + c),
+             lambda r, c: board.getChildAtIndex(r * 5 + c),
+             lambda r, c: board.queryComponent().getAccessibleAtPoint(r * 1000, c * 1000, 0)]
+    count = 0
+    for row in outside:
+        for column in outside + [0]:
+            for call in calls:
+                try:
+                    call(row, column)
+                except Exception:
+                    pass
+                count += 1
+    for cell in [table.getAccessibleAt(4, 0), table.getAccessibleAt(0, 5)]:
+        for name in ["columnSpan", "rowSpan", "position", "table"]:
+            try:
+                getattr(cell.queryTableCell(), name)
+            except Exception:
+                pass
+            count += 1
+    out.write(f"probed {count}\n")
+
+
+probe()
 
 
 def heard(event):

@@ -20,7 +20,9 @@ TEST(AtSpi, AClientReadsTheBoardsCellsAndHearsWhatTheGameTells) {
     std::remove(out.c_str());
     Child listener({"/usr/bin/python3", QUANDREL_ATSPI_LISTEN, out}, server.name(), -1, false);
     Hearing hearing(out);
-    ASSERT_TRUE(hearing.Hears("listening")) << hearing.All();
+    ASSERT_TRUE(WaitFor([&] { return hearing.All().find("listening\n") != std::string::npos; },
+                        std::chrono::seconds(60)))
+        << hearing.All();
     const std::string cells = hearing.All();
     EXPECT_NE(cells.find("table 4 5\n"), std::string::npos) << cells;
     for (const char* cell :
@@ -32,6 +34,9 @@ TEST(AtSpi, AClientReadsTheBoardsCellsAndHearsWhatTheGameTells) {
     }
 
     Display* d = server.display();
+    ASSERT_TRUE(hearing.Hears("probed 1448")) << hearing.All();
+    EXPECT_TRUE(game.Running()) << "no AT-SPI call ends the game";
+
     PlayHeardScenario(
         [d](const char* key, bool shift) { shift ? Tap(d, key, {"Shift_L"}) : Tap(d, key); },
         hearing);

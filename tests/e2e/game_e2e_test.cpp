@@ -12,6 +12,8 @@
 #include "model/moves.h"
 #include "model/solver.h"
 #include "support/points.h"
+// After the game's headers:
+#include "hearing.h"
 #include "x_session.h"
 
 namespace quandrel::e2e {
@@ -331,36 +333,28 @@ TEST_F(EndToEnd, AnMsaaClientReadsTheBoardAndHearsAKeyboardStep) {
 
     const std::string heard = ::testing::TempDir() + "msaa-heard.txt";
     std::remove(heard.c_str());
-    Child listener({"sh", "-c",
-                    "exec wine '" + WindowsBuild() +
-                        "/tests/win32/quandrel-peek.exe' events 8000 >'" + heard + "' 2>/dev/null"},
-                   server_->name());
-    const auto hears = [&](const std::string& line) {
-        return WaitFor([&] {
-            std::ifstream in(heard);
-            const std::string text{std::istreambuf_iterator<char>(in), {}};
-            return has(text, line);
-        });
-    };
-    ASSERT_TRUE(hears("listening"));
-    Tap(display(), "Down");  // the cursor, at (0, 0)
-    for (int i = 0; i < 3; ++i) Tap(display(), "Right");
-    Tap(display(), "Down");
-    // The client reads a cell's name when the event reaches it: the step waits for that.
-    EXPECT_TRUE(hears("focus 1 wide block, left part, column 1, row 1"));
-    EXPECT_TRUE(hears("focus 9 single block, column 4, row 2"));
-    Tap(display(), "Right", {"Shift_L"});
-    EXPECT_TRUE(hears("name 9 empty, column 4, row 2"));
-    EXPECT_TRUE(hears("name 10 single block, column 5, row 2"));
-    EXPECT_TRUE(hears("focus 10 single block, column 5, row 2"));
-    EXPECT_TRUE(hears("description 10 single block moved right"));
+    Child listener(
+        {"sh", "-c",
+         "exec wine '" + WindowsBuild() + "/tests/win32/quandrel-peek.exe' events 20000 >'" +
+             heard + "' 2>/dev/null"},
+        server_->name());
+    Hearing hearing(heard);
+    ASSERT_TRUE(hearing.Hears("listening"));
+    // The client reads a cell's name when the event reaches it: each key waits for that.
+    Display* d = display();
+    PlayHeardScenario(
+        [d](const char* key, bool shift) { shift ? Tap(d, key, {"Shift_L"}) : Tap(d, key); },
+        hearing);
 
     const std::string after = Peek("cells");
     for (const char* line :
-         {"focus 10", "9 empty, column 4, row 2", "10 single block, column 5, row 2",
-          "description 10 single block moved right"}) {
+         {"focus 9", "9 empty, column 4, row 2", "10 single block, column 5, row 2",
+          "description 9 no block to move"}) {
         EXPECT_TRUE(has(after, line)) << line << " in\n" << after;
     }
+    EXPECT_EQ(Peek("panel"), "Trace\n");
+    EXPECT_TRUE(has(Peek("probe"), "probed 98"));
+    EXPECT_TRUE(program().Running()) << "no MSAA call ends the game";
 }
 
 TEST_F(EndToEnd, ObjectShowsTheGoalWhileItsBoxIsUp) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <thread>
@@ -29,20 +30,40 @@ std::string Hearing::All() const {
 }
 
 bool Hearing::Hears(const std::string& line, std::chrono::milliseconds timeout) {
+    return HearsAll({line}, timeout).empty();
+}
+
+std::vector<std::string> Hearing::HearsAll(const std::vector<std::string>& lines,
+                                           std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
-    do {
+    std::vector<std::string> missing;
+    for (;;) {
+        // The lines after the last one heard, each taken by at most one expected line.
+        std::vector<std::pair<std::string, std::size_t>> after;  // a line and the offset past it
         const std::string text = All();
-        for (std::size_t at = text.find(line, heard_); at != std::string::npos;
-             at = text.find(line, at + 1)) {
-            const bool starts = at == 0 || text[at - 1] == '\n';
-            if (starts && text.compare(at + line.size(), 1, "\n") == 0) {
-                heard_ = at + line.size() + 1;
-                return true;
-            }
+        for (std::size_t at = heard_, next; (next = text.find('\n', at)) != std::string::npos;
+             at = next + 1) {
+            after.emplace_back(text.substr(at, next - at), next + 1);
         }
+        missing.clear();
+        std::size_t past = heard_;
+        for (const std::string& line : lines) {
+            const auto found = std::find_if(after.begin(), after.end(),
+                                            [&](const auto& heard) { return heard.first == line; });
+            if (found == after.end()) {
+                missing.push_back(line);
+                continue;
+            }
+            past = std::max(past, found->second);
+            found->first.clear();  // taken
+        }
+        if (missing.empty()) {
+            heard_ = past;
+            return missing;
+        }
+        if (std::chrono::steady_clock::now() >= end) return missing;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    } while (std::chrono::steady_clock::now() < end);
-    return false;
+    }
 }
 
 void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard) {
@@ -50,12 +71,13 @@ void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& hea
     for (std::size_t i = 0; i < std::size(testing::kHeardScenario); ++i) {
         const testing::HeardKey& key = testing::kHeardScenario[i];
         press(KeysymOf(key.arrow), (key.shift & kShiftBit) != 0);
+        std::vector<std::string> expected;
         for (const std::string& line : told[i]) {
-            const std::string expected = heard ? heard(line) : line;
-            if (expected.empty()) continue;
-            EXPECT_TRUE(hearing.Hears(expected)) << "key " << i << ": " << expected << " in\n"
-                                                 << hearing.All();
+            if (std::string as = heard ? heard(line) : line; !as.empty()) expected.push_back(as);
         }
+        const std::vector<std::string> missing = hearing.HearsAll(expected);
+        EXPECT_TRUE(missing.empty()) << "key " << i << ": not heard " << missing.front() << " in\n"
+                                     << hearing.All();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace quandrel::e2e {
 
@@ -14,6 +15,11 @@ class Hearing {
     // Waits until `line` stands as a whole line after the last line heard; then it is heard.
     bool Hears(const std::string& line,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    // Waits until each of `lines` stands after the last line heard, in any order (an MSAA client
+    // under Wine hears one key's events in another order); then they are heard. The missing
+    // lines, or none.
+    std::vector<std::string> HearsAll(const std::vector<std::string>& lines,
+                                      std::chrono::milliseconds timeout = std::chrono::seconds(10));
     std::string All() const;
 
   private:

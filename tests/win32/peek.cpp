@@ -7,8 +7,11 @@
 //                         "focus ID", then "ID NAME" and "at ID LEFT TOP WIDTH HEIGHT" for each
 //                         cell (ids 1..20), and "description ID TEXT" for the focused one
 //   quandrel-peek events MS   listens MS milliseconds to the game's focus, name and
-//                         description events: "focus ID NAME", "name ID NAME",
-//                         "description ID TEXT", a line each as it comes
+//                         description events: "focus NAME", "name NAME", "say TEXT" (the
+//                         new description), a line each as it comes
+//   quandrel-peek panel   prints the trace panel's accessible name
+//   quandrel-peek probe   calls every IAccessible method of the board with children out of
+//                         range and of the wrong type; prints "probed N"
 //
 // Each waits up to ten seconds for the window; exit status 1 when it does not appear.
 #include <fcntl.h>
@@ -20,6 +23,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "board_accessible.h"
 #include "frm_quandrel.h"
@@ -121,15 +125,80 @@ void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG c
     BSTR text = nullptr;
     const char* kind = event == EVENT_OBJECT_FOCUS        ? "focus"
                        : event == EVENT_OBJECT_NAMECHANGE ? "name"
-                                                          : "description";
+                                                          : "say";
     if (event == EVENT_OBJECT_DESCRIPTIONCHANGE) {
         board->get_accDescription(Child(child), &text);
     } else {
         board->get_accName(Child(child), &text);
     }
-    std::printf("%s %ld %s\n", kind, static_cast<long>(child), Text(text).c_str());
+    std::printf("%s %s\n", kind, Text(text).c_str());
     std::fflush(stdout);
     board->Release();
+}
+
+int PanelName(HWND window) {
+    IAccessible* panel = nullptr;
+    const HWND text1 = FindWindowExW(window, nullptr, L"EDIT", nullptr);
+    if (text1 == nullptr || FAILED(AccessibleObjectFromWindow(
+                                text1, static_cast<DWORD>(OBJID_CLIENT), quandrel::kIidIAccessible,
+                                reinterpret_cast<void**>(&panel)))) {
+        return 1;
+    }
+    BSTR name = nullptr;
+    panel->get_accName(Child(CHILDID_SELF), &name);
+    std::printf("%s\n", Text(name).c_str());
+    panel->Release();
+    return 0;
+}
+
+// Every method, with each child: ids past both ends, a string, nothing.
+int Probe(HWND window) {
+    IAccessible* board = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          quandrel::kIidIAccessible,
+                                          reinterpret_cast<void**>(&board)))) {
+        return 1;
+    }
+    std::vector<VARIANT> children;
+    for (const long id : {-1L, 21L, 1000L, 0x7fffffffL}) children.push_back(Child(id));
+    VARIANT text;
+    text.vt = VT_BSTR;
+    text.bstrVal = SysAllocString(L"1");
+    VARIANT empty;
+    empty.vt = VT_EMPTY;
+    children.push_back(text);
+    children.push_back(empty);
+    int calls = 0;
+    for (const VARIANT& child : children) {
+        BSTR out = nullptr;
+        VARIANT result;
+        IDispatch* dispatch = nullptr;
+        long l = 0;
+        board->get_accChild(child, &dispatch);
+        board->get_accName(child, &out);
+        board->get_accValue(child, &out);
+        board->get_accDescription(child, &out);
+        board->get_accRole(child, &result);
+        board->get_accState(child, &result);
+        board->get_accHelp(child, &out);
+        board->get_accHelpTopic(&out, child, &l);
+        board->get_accKeyboardShortcut(child, &out);
+        board->get_accDefaultAction(child, &out);
+        board->accSelect(SELFLAG_TAKEFOCUS, child);
+        board->accLocation(&l, &l, &l, &l, child);
+        board->accNavigate(NAVDIR_NEXT, child, &result);
+        board->accDoDefaultAction(child);
+        board->put_accName(child, nullptr);
+        board->put_accValue(child, nullptr);
+        calls += 16;
+    }
+    long l = 0;
+    board->accHitTest(-100000, 100000, &empty);
+    board->get_accChildCount(&l);
+    calls += 2;
+    std::printf("probed %d\n", calls);
+    board->Release();
+    return 0;
 }
 
 int Events(HWND window, DWORD milliseconds) {
@@ -171,11 +240,17 @@ int wmain(int argc, wchar_t** argv) {
     } else if (command == L"cells") {
         CoInitialize(nullptr);
         return Cells(window);
+    } else if (command == L"panel") {
+        CoInitialize(nullptr);
+        return PanelName(window);
+    } else if (command == L"probe") {
+        CoInitialize(nullptr);
+        return Probe(window);
     } else if (command == L"events" && argc > 2) {
         CoInitialize(nullptr);
         return Events(window, static_cast<DWORD>(_wtoi(argv[2])));
     } else {
-        std::fputs("usage: quandrel-peek text|rect|close|cells|events MS\n", stderr);
+        std::fputs("usage: quandrel-peek text|rect|close|cells|events MS|panel|probe\n", stderr);
         return 2;
     }
     return 0;
