@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev
   libgtest-dev
   xvfb xauth openbox libx11-dev libxtst-dev x11-utils
-  mutter dbus-daemon weston xwayland qt6-wayland at-spi2-core python3-pyatspi
+  mutter dbus-daemon weston xwayland qt6-wayland at-spi2-core python3-pyatspi orca speech-dispatcher
   desktop-file-utils appstream dpkg-dev file
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis unzip
   lintian man-db

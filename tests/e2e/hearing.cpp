@@ -43,7 +43,9 @@ std::vector<std::string> Hearing::HearsAll(const std::vector<std::string>& lines
         const std::string text = All();
         for (std::size_t at = heard_, next; (next = text.find('\n', at)) != std::string::npos;
              at = next + 1) {
-            after.emplace_back(text.substr(at, next - at), next + 1);
+            std::string line = text.substr(at, next - at);
+            if (!line.empty() && line.back() == '\r') line.pop_back();  // from a terminal
+            after.emplace_back(reading_ ? reading_(line) : line, next + 1);
         }
         missing.clear();
         std::size_t past = heard_;
@@ -66,7 +68,8 @@ std::vector<std::string> Hearing::HearsAll(const std::vector<std::string>& lines
     }
 }
 
-void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard) {
+void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard,
+                       std::chrono::milliseconds timeout) {
     const auto told = testing::ScenarioHearing();
     for (std::size_t i = 0; i < std::size(testing::kHeardScenario); ++i) {
         const testing::HeardKey& key = testing::kHeardScenario[i];
@@ -75,7 +78,7 @@ void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& hea
         for (const std::string& line : told[i]) {
             if (std::string as = heard ? heard(line) : line; !as.empty()) expected.push_back(as);
         }
-        const std::vector<std::string> missing = hearing.HearsAll(expected);
+        const std::vector<std::string> missing = hearing.HearsAll(expected, timeout);
         EXPECT_TRUE(missing.empty()) << "key " << i << ": not heard " << missing.front() << " in\n"
                                      << hearing.All();
     }

@@ -11,7 +11,11 @@ namespace quandrel::e2e {
 
 class Hearing {
   public:
-    explicit Hearing(std::string path) : path_(std::move(path)) {}
+    // What a line of the file says, or "" for a line that says nothing.
+    using Reading = std::function<std::string(const std::string& line)>;
+
+    explicit Hearing(std::string path, Reading reading = nullptr)
+        : path_(std::move(path)), reading_(std::move(reading)) {}
     // Waits until `line` stands as a whole line after the last line heard; then it is heard.
     bool Hears(const std::string& line,
                std::chrono::milliseconds timeout = std::chrono::seconds(10));
@@ -24,6 +28,7 @@ class Hearing {
 
   private:
     std::string path_;
+    Reading reading_;
     std::size_t heard_ = 0;  // the offset just past the last line heard
 };
 
@@ -33,7 +38,9 @@ using PressKey = std::function<void(const char* keysym, bool shift)>;
 // line the platform does not tell.
 using Heard = std::function<std::string(const std::string& line)>;
 
-// Plays the scenario of support/heard.h and expects, after each key, every line the game tells.
-void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard = nullptr);
+// Plays the scenario of support/heard.h and expects, after each key and within `timeout`, every
+// line the game tells.
+void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard = nullptr,
+                       std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
 }  // namespace quandrel::e2e

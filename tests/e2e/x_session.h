@@ -93,7 +93,7 @@ class Program {
     Program(XServer& server, const std::vector<std::string>& command, bool quiet = false);
 
     // The top-level window, once it is mapped and framed.
-    Window window() const { return window_; }
+    ::Window window() const { return window_; }
     Rect FrameGeometry() const;
     Rect ClientGeometry() const;
     std::string Title() const;
@@ -114,7 +114,7 @@ class Program {
 
     XServer& server_;
     Child process_;
-    Window window_ = 0;
+    ::Window window_ = 0;
     int menu_height_ = 0;
 };
 
@@ -127,7 +127,7 @@ void Key(Display* display, const char* keysym, bool down);
 void Tap(Display* display, const char* keysym, std::initializer_list<const char*> held = {});
 void Settle(Display* display, int milliseconds = 150);
 // Sends the window manager a client message about `window`, as pagers and title bars do.
-void AskWindowManager(Display* display, Window window, const char* message,
+void AskWindowManager(Display* display, ::Window window, const char* message,
                       std::initializer_list<long> data);
 
 // Polls `condition` until it holds or the timeout passes.

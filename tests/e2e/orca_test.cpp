@@ -1,0 +1,247 @@
+// The real screen reader: Orca, with speech-dispatcher's dummy output module and a private home,
+// under its own D-Bus session (run by dbus-run-session), Xvfb and openbox without its key
+// bindings (they take Shift+Alt+arrows, Orca's table keys). Orca writes its debug log to a
+// terminal, to which Python writes a line at a time; what it speaks is read from the log's
+// speech lines. XTEST keys play as a blind player would.
+// GoogleTest and the game's headers come before Xlib, whose macros (None, Bool) clash with them.
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <utility>
+
+#include "game/words.h"
+#include "model/moves.h"
+#include "model/solver.h"
+// After the game's headers:
+#include "hearing.h"
+#include "x_session.h"
+
+namespace quandrel::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Within this of a key, its answer is spoken.
+constexpr auto kAnswered = 2s;
+
+void Write(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << text;
+}
+
+// "SPEECH OUTPUT: 'wide block, left part, column 1, row 1.'{...}" says what is between the
+// quotes, without the full stop Orca adds.
+std::string Spoken(const std::string& line) {
+    static const std::string kSpeech = "SPEECH OUTPUT: '";
+    const std::size_t start = line.find(kSpeech);
+    if (start == std::string::npos) return {};
+    std::string said = line.substr(start + kSpeech.size());
+    const std::size_t end = said.rfind("'{");  // then Orca's voice settings
+    said = said.substr(0, end != std::string::npos ? end : said.rfind('\''));
+    while (!said.empty() && (said.back() == '.' || said.back() == ' ')) said.pop_back();
+    return said;
+}
+
+// A private home for Orca and speech-dispatcher, and openbox's settings without key bindings.
+fs::path PrivateHome() {
+    const fs::path home = fs::path(::testing::TempDir()) / "orca-home";
+    fs::remove_all(home);
+    Write(home / ".config/speech-dispatcher/speechd.conf",
+          "AddModule \"dummy\" \"sd_dummy\" \"\"\nDefaultModule dummy\n"
+          "AudioOutputMethod \"libao\"\n");  // no sound server: libao's null output
+    Write(home / ".config/openbox/rc.xml",
+          "<?xml version=\"1.0\"?>\n<openbox_config xmlns=\"http://openbox.org/3.4/rc\">"
+          "<keyboard></keyboard><mouse></mouse></openbox_config>\n");
+    fs::create_directories(home / "run");
+    fs::permissions(home / "run", fs::perms::owner_all);
+    const std::pair<const char*, const char*> places[] = {
+        {"HOME", ""},
+        {"XDG_CONFIG_HOME", "/.config"},
+        {"XDG_DATA_HOME", "/.local/share"},
+        {"XDG_CACHE_HOME", "/.cache"},
+        {"XDG_RUNTIME_DIR", "/run"},
+    };
+    for (const auto& [name, place] : places) setenv(name, (home.string() + place).c_str(), 1);
+    setenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1", 1);
+    return home;
+}
+
+// A terminal whose output is copied to a file as it comes.
+class Terminal {
+  public:
+    explicit Terminal(const std::string& file) {
+        int terminal = -1;
+        if (openpty(&master_, &terminal, nullptr, nullptr, nullptr) != 0) {
+            throw std::runtime_error("openpty");
+        }
+        termios raw{};
+        tcgetattr(terminal, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(terminal, TCSANOW, &raw);
+        path_ = ttyname(terminal);
+        terminal_ = terminal;
+        copier_ = std::thread([this, file] {
+            std::ofstream out(file, std::ios::binary);
+            char buffer[4096];
+            for (ssize_t n; (n = read(master_, buffer, sizeof buffer)) > 0;) {
+                out.write(buffer, n);
+                out.flush();
+            }
+        });
+    }
+    ~Terminal() {
+        close(terminal_);  // the copier reads to the end, then fails
+        copier_.join();
+        close(master_);
+    }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    const std::string& path() const { return path_; }
+
+  private:
+    int master_ = -1;
+    int terminal_ = -1;
+    std::string path_;
+    std::thread copier_;
+};
+
+class Orca : public ::testing::Test {
+  protected:
+    Orca()
+        : home_(PrivateHome()),
+          server_({"openbox", "--sm-disable", "--config-file",
+                   (home_ / ".config/openbox/rc.xml").string()}),
+          log_((home_ / "orca.log").string()),
+          terminal_(log_),
+          orca_({"orca", "--debug-file=" + terminal_.path()}, server_.name()),
+          speech_(log_, Spoken) {}
+
+    void SetUp() override {
+        ASSERT_NE(std::getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr) << "run dbus-run-session";
+        ASSERT_TRUE(speech_.Hears("Screen reader on", 60s)) << speech_.All();
+    }
+
+    Display* display() { return server_.display(); }
+    // Taps `key`, with a modifier held a moment first, as a hand does: Orca hears the modifier
+    // before the key.
+    void Press(const char* key, const char* held = nullptr) {
+        if (held != nullptr) {
+            Key(display(), held, true);
+            Settle(display(), 200);
+        }
+        Tap(display(), key);
+        if (held != nullptr) {
+            Settle(display(), 200);
+            Key(display(), held, false);
+        }
+        Settle(display(), 50);
+    }
+    // Expects each of `lines` spoken, in any order, within `within` of now.
+    void ExpectSpoken(const std::vector<std::string>& lines, std::chrono::milliseconds within) {
+        const std::vector<std::string> missing = speech_.HearsAll(lines, within);
+        EXPECT_TRUE(missing.empty()) << "not spoken: " << missing.front();
+    }
+
+    fs::path home_;
+    XServer server_;
+    std::string log_;
+    Terminal terminal_;  // ends after Orca
+    Child orca_;
+    Hearing speech_;
+};
+
+// What Orca says of a line the game tells on Qt: a focused cell's name; words to speak come as
+// a notification; a renamed cell that has no focus is not spoken.
+std::string OnQt(const std::string& told) {
+    if (told.rfind("focus ", 0) == 0) return told.substr(6);
+    if (told.rfind("say ", 0) == 0) return "notification " + told.substr(4);
+    return {};
+}
+
+TEST_F(Orca, APlayerHearsEveryKeyTheBoxesAndALongGameOnQt) {
+    Program game(server_, {QUANDREL_BINARY});
+    ExpectSpoken({"Quandrel board", "table with 4 rows 5 columns"}, 30s);
+
+    PlayHeardScenario(
+        [this](const char* key, bool shift) { Press(key, shift ? "Shift_L" : nullptr); }, speech_,
+        OnQt, kAnswered);
+    // The cursor is on the empty cell (3, 1), where the single block was.
+    const std::string cursor = "empty, column 4, row 2";
+    Press("Tab");
+    ExpectSpoken({"Trace text"}, kAnswered);
+    Press("Tab", "Shift_L");
+    ExpectSpoken({"Quandrel board", cursor}, kAnswered);
+
+    struct Box {
+        const char* how;
+        std::vector<const char*> keys;  // after Alt+H
+        std::vector<std::string> spoken;
+    };
+    const Box boxes[] = {
+        {"Object by its access key",
+         {"o"},
+         {"alert Object", "The object is to get the large block to the other side"}},
+        {"Solution by arrows", {"Down", "Down", "Return"}, {"alert There Is No Help"}},
+        {"About by Enter", {"Return"}, {"alert About Quandrel1"}},
+    };
+    for (const Box& box : boxes) {
+        SCOPED_TRACE(box.how);
+        Press("h", "Alt_L");
+        for (const char* key : box.keys) Press(key);
+        ExpectSpoken(box.spoken, 5s);
+        const std::size_t closing = speech_.All().size();
+        Press("Return");
+        ExpectSpoken({"Quandrel board", cursor}, 5s);
+        Press("Right");
+        ExpectSpoken({"single block, column 5, row 2"}, kAnswered);
+        EXPECT_EQ(speech_.All().find("notification", closing), std::string::npos)
+            << "nothing stale after the box";
+        Press("Left");
+        ExpectSpoken({cursor}, kAnswered);
+    }
+}
+
+TEST_F(Orca, APlayerWhoPlansFromSpeechAlonePlaysALongGameOnQt) {
+    Program game(server_, {QUANDREL_BINARY});
+    ExpectSpoken({"Quandrel board"}, 30s);
+    const auto solution = ShortestSolution(InitialLayout(), Goal::Object, Metric::Steps);
+    ASSERT_TRUE(solution.has_value());
+    Press("Left");  // shows the cursor at (0, 0)
+    ExpectSpoken({"wide block, left part, column 1, row 1"}, kAnswered);
+    int column = 0, row = 0, steps = 0;
+    const auto walk = [&](int& at, int to, const char* ahead, const char* back) {
+        for (; at < to; ++at) Press(ahead);
+        for (; at > to; --at) Press(back);
+    };
+    for (const Drag& drag : *solution) {
+        for (const quandrel::Move& step : drag.steps) {
+            walk(column, step.X, "Right", "Left");
+            walk(row, step.Y, "Down", "Up");
+            const char* arrow = step.DirX > 0   ? "Right"
+                                : step.DirX < 0 ? "Left"
+                                : step.DirY > 0 ? "Down"
+                                                : "Up";
+            Press(arrow, "Shift_L");
+            ExpectSpoken({std::string("notification ") +
+                          StepAnnouncement(step.code, {step.DirX, step.DirY}, true)},
+                         kAnswered);
+            column += step.DirX;
+            row += step.DirY;
+            ++steps;
+        }
+        if (steps >= 24) break;
+    }
+    EXPECT_GE(steps, 24);
+}
+
+}  // namespace
+}  // namespace quandrel::e2e
