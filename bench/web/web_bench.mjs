@@ -8,7 +8,8 @@ import { createRequire } from 'node:module';
 import { extname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 
-const [site, minimalSite, testsWeb] = process.argv.slice(2);
+const [site, minimalSite, testsWeb, kitPath] = process.argv.slice(2);
+const { DRAG_POINTS } = await import(new URL(`file://${kitPath}`).href);
 const { chromium } = createRequire(join(testsWeb, 'package.json'))('playwright-core');
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
                 '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png' };
@@ -90,9 +91,10 @@ const page = await context.newPage();
 await page.goto(`${origin}/`);
 await page.waitForSelector('body[data-ready="true"]');
 // `game` is the page script's module: the same call its pointer handlers make.
-const perStep = await page.evaluate(() => {
-  const at = (c) => (148 * c + 74) * 6.771435 / 15 * devicePixelRatio;
-  const y = 189 * 7.95 / 15 * devicePixelRatio;
+// Drag cells (3, 1) and (4, 1), in device pixels.
+const perStep = await page.evaluate(([[x3, y], [x4]]) => {
+  const at = (c) => (c === 3 ? x3 : x4) * devicePixelRatio;
+  y *= devicePixelRatio;
   game._quandrel_mouse(0, 1, 1, 0, at(3), y, devicePixelRatio);
   const steps = 2000;
   const start = performance.now();
@@ -100,7 +102,7 @@ const perStep = await page.evaluate(() => {
     game._quandrel_mouse(1, 0, 1, 0, at(i % 2 === 0 ? 4 : 3), y, devicePixelRatio);
   }
   return (performance.now() - start) / steps;
-});
+}, [DRAG_POINTS[8], DRAG_POINTS[9]]);
 const client = await page.locator('#client').boundingBox();
 const rounds = [];
 await page.mouse.move(client.x + 118, client.y + 100);

@@ -14,14 +14,19 @@ const types = {
   '.png': 'image/png', '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
 };
 
-// Drag-grid cell centres and drawn-cell centres, in CSS pixels from the client area's corner.
-export const dragPoint = (c, r) => [(148 * c + 74) * 6.771435 / 15, (126 * r + 63) * 7.95 / 15];
-export const cellCentre = (c, r) => [35 + 70 * c, 35 + 70 * r];
+// The game's numbers, written by write_kit from its definitions.
+const kit = await import(process.env.QUANDREL_KIT ??
+                         new URL('../../build/web/kit.mjs', import.meta.url).href);
 
-export const GREEN = [0, 192, 0], BLUE = [0, 0, 255], RED = [192, 0, 0], GREY = [192, 192, 192],
-  BLACK = [0, 0, 0], YELLOW = [255, 255, 0];
-export const START_COLOURS = [GREEN, GREEN, GREEN, GREEN, BLUE, RED, RED, GREY, BLUE, BLACK,
-                              RED, RED, GREY, BLUE, BLACK, GREEN, GREEN, GREEN, GREEN, BLUE];
+// Drag-grid cell centres and drawn-cell centres, in CSS pixels from the client area's corner.
+export const dragPoint = (c, r) => kit.DRAG_POINTS[c + 5 * r];
+export const cellCentre = (c, r) => kit.CELL_CENTRES[c + 5 * r];
+
+// The colours of the empty cell and of each kind of block, and the dump's marker.
+const colourOf = (code) => kit.CODE_COLOURS[code];
+export const BLACK = colourOf(0), BLUE = colourOf(1), GREEN = colourOf(2), GREY = colourOf(4),
+  RED = colourOf(6), YELLOW = colourOf(kit.MARKER);
+export const START_COLOURS = kit.START.map(colourOf);
 
 let server, browser;
 export let origin;
@@ -118,16 +123,16 @@ export class Game {
   }
   // The colour at the centre of each drawn cell, by cell index.
   async colours() {
-    return this.page.evaluate(() => {
+    return this.page.evaluate((centres) => {
       const canvas = document.getElementById('board');
       const s = canvas.width / canvas.clientWidth;
       const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
       return Array.from({ length: 20 }, (_, i) => {
-        const at = (Math.floor((35 + 70 * Math.floor(i / 5)) * s) * canvas.width +
-                    Math.floor((35 + 70 * (i % 5)) * s)) * 4;
+        const [x, y] = centres[i];
+        const at = (Math.floor(y * s) * canvas.width + Math.floor(x * s)) * 4;
         return [data[at], data[at + 1], data[at + 2]];
       });
-    });
+    }, kit.CELL_CENTRES);
   }
   async waitForColours(expected, message) {
     const end = Date.now() + 5000;
