@@ -289,25 +289,14 @@ TEST_F(EndToEnd, AShortestSolutionPlayedWithTheArrowKeysReachesTheGoal) {
         return PixelAt(display(), area.x + 5, area.y + 35) == Rgb{255, 255, 255} &&
                PixelAt(display(), area.x + 8, area.y + 35) == kBlack;
     })) << "the ring in the top-left square";
-    int column = 0, row = 0;
-    const auto walk = [&](int& at, int to, const char* down, const char* up) {
-        for (; at < to; ++at) Tap(display(), down);
-        for (; at > to; --at) Tap(display(), up);
-    };
-    for (const Drag& drag : *solution) {
-        for (const quandrel::Move& step : drag.steps) {
-            walk(column, step.X, "Right", "Left");
-            walk(row, step.Y, "Down", "Up");
-            const char* arrow = step.DirX > 0   ? "Right"
-                                : step.DirX < 0 ? "Left"
-                                : step.DirY > 0 ? "Down"
-                                                : "Up";
-            Tap(display(), arrow, {"Shift_L"});
-            column += step.DirX;
-            row += step.DirY;
+    Display* d = display();
+    PlayWithArrows(
+        *solution,
+        [d](const char* key, bool shift) { shift ? Tap(d, key, {"Shift_L"}) : Tap(d, key); },
+        [&](const quandrel::Move& step) {
             ApplyMove(board, RuleFor(step.code), step.X, step.Y, step.DirX, step.DirY);
-        }
-    }
+            return true;
+        });
     ASSERT_EQ(board(3, 1), kBigTopLeft);
     Rgb goal[20];
     ColoursOf(board, goal);

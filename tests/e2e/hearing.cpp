@@ -68,6 +68,29 @@ std::vector<std::string> Hearing::HearsAll(const std::vector<std::string>& lines
     }
 }
 
+void PlayWithArrows(const std::vector<Drag>& solution, const PressKey& press,
+                    const std::function<bool(const Move&)>& stepped) {
+    int column = 0, row = 0;
+    const auto walk = [&](int& at, int to, Arrow ahead, Arrow back) {
+        for (; at < to; ++at) press(KeysymOf(ahead), false);
+        for (; at > to; --at) press(KeysymOf(back), false);
+    };
+    for (const Drag& drag : solution) {
+        for (const Move& step : drag.steps) {
+            walk(column, step.X, Arrow::Right, Arrow::Left);
+            walk(row, step.Y, Arrow::Down, Arrow::Up);
+            const Arrow arrow = step.DirX > 0   ? Arrow::Right
+                                : step.DirX < 0 ? Arrow::Left
+                                : step.DirY > 0 ? Arrow::Down
+                                                : Arrow::Up;
+            press(KeysymOf(arrow), true);
+            column += step.DirX;
+            row += step.DirY;
+            if (!stepped(step)) return;
+        }
+    }
+}
+
 void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard,
                        std::chrono::milliseconds timeout) {
     const auto told = testing::ScenarioHearing();

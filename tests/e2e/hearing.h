@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/solver.h"
+
 namespace quandrel::e2e {
 
 class Hearing {
@@ -37,6 +39,12 @@ using PressKey = std::function<void(const char* keysym, bool shift)>;
 // Turns a line as the game tells it ("focus NAME") into the line the listener writes; "" for a
 // line the platform does not tell.
 using Heard = std::function<std::string(const std::string& line)>;
+
+// Plays the steps of `solution` with the arrow keys, the cursor shown at (0, 0): walks it to each
+// step's cell and slides the block with Shift+arrow; then calls `stepped`, which returns false to
+// stop there.
+void PlayWithArrows(const std::vector<Drag>& solution, const PressKey& press,
+                    const std::function<bool(const Move&)>& stepped);
 
 // Plays the scenario of support/heard.h and expects, after each key and within `timeout`, every
 // line the game tells.
