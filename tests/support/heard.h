@@ -26,18 +26,23 @@ inline constexpr HeardKey kHeardScenario[] = {
     {Arrow::Left, 0},          {Arrow::Left, kShiftBit},
 };
 
+// How a platform names a cell: by its description, or (the web's grid, which says where) by what
+// it holds.
+using CellNaming = std::string (Game::*)(int index) const;
+
 // What a listener hears of `update` on a board that stands as `game`'s does.
-inline std::vector<std::string> HeardLines(const Game& game, const ScreenUpdate& update) {
+inline std::vector<std::string> HeardLines(const Game& game, const ScreenUpdate& update,
+                                           CellNaming name = &Game::CellName) {
     std::vector<std::string> lines;
     for (const AccessEvent& event : update.access) {
         switch (event.kind) {
             case AccessEvent::Kind::Focus:
                 lines.push_back("focus " + (event.cell == AccessEvent::kBoardItself
                                                 ? std::string(kBoardName)
-                                                : game.CellName(event.cell)));
+                                                : (game.*name)(event.cell)));
                 break;
             case AccessEvent::Kind::Renamed:
-                lines.push_back("name " + game.CellName(event.cell));
+                lines.push_back("name " + (game.*name)(event.cell));
                 break;
             case AccessEvent::Kind::Speak: lines.push_back("say " + event.text); break;
         }
@@ -46,13 +51,13 @@ inline std::vector<std::string> HeardLines(const Game& game, const ScreenUpdate&
 }
 
 // The lines heard after each key of the scenario, played on the game from start-up.
-inline std::vector<std::vector<std::string>> ScenarioHearing() {
+inline std::vector<std::vector<std::string>> ScenarioHearing(CellNaming name = &Game::CellName) {
     LoadedGame loaded;
     loaded.window.Take();
     std::vector<std::vector<std::string>> heard;
     for (const HeardKey& key : kHeardScenario) {
         loaded.game.ArrowKey(key.arrow, key.shift);
-        heard.push_back(HeardLines(loaded.game, loaded.window.Take()));
+        heard.push_back(HeardLines(loaded.game, loaded.window.Take(), name));
     }
     return heard;
 }

@@ -28,6 +28,10 @@ export const BLACK = colourOf(0), BLUE = colourOf(1), GREEN = colourOf(2), GREY 
   RED = colourOf(6), YELLOW = colourOf(kit.MARKER);
 export const START_COLOURS = kit.START.map(colourOf);
 
+// The keyboard scenario every platform's assistive-technology test plays, with the lines the
+// game tells after each key.
+export const SCENARIO = kit.SCENARIO;
+
 let server, browser;
 export let origin;
 
@@ -95,6 +99,53 @@ export class Game {
   }
 
   async settle() { await this.page.evaluate(() => new Promise(requestAnimationFrame)); }
+
+  // Listens, in the page, to what it tells assistive technology, a line each, as every
+  // platform's listener writes them: "focus NAME" when the grid's active cell is set, "name
+  // NAME" when a cell is renamed, "say TEXT" when the status region speaks.
+  async listen() {
+    await this.page.evaluate(() => {
+      const heard = window.quandrelHeard = [];
+      const grid = document.getElementById('grid'), status = document.getElementById('status');
+      new MutationObserver((records) => {
+        for (const record of records) {
+          const target = record.target.nodeType === Node.TEXT_NODE ? record.target.parentNode
+            : record.target;
+          if (record.attributeName === 'aria-activedescendant') {
+            const cell = grid.getAttribute('aria-activedescendant');
+            if (cell) heard.push(`focus ${document.getElementById(cell).textContent}`);
+          } else if (target === status) {
+            if (status.textContent) heard.push(`say ${status.textContent.replace(/\u00a0$/, '')}`);
+          } else if (target.closest('[role="gridcell"]')) {
+            heard.push(`name ${target.textContent}`);
+          }
+        }
+      }).observe(document.getElementById('client').parentNode, {
+        attributes: true, attributeFilter: ['aria-activedescendant'], subtree: true,
+        childList: true, characterData: true });
+    });
+    this.heardUpTo = 0;
+  }
+
+  // Waits until each of `lines` has been told since the last lines heard, in any order.
+  async hears(lines) {
+    const from = this.heardUpTo;
+    const upTo = await this.page.waitForFunction(([from, lines]) => {
+      const heard = window.quandrelHeard.slice(from);
+      let past = 0;
+      for (const line of lines) {
+        const at = heard.indexOf(line);
+        if (at < 0) return false;
+        heard[at] = null;
+        past = Math.max(past, at + 1);
+      }
+      return from + past;
+    }, [from, lines], { timeout: 5000 }).catch(async () => {
+      const heard = await this.page.evaluate((from) => window.quandrelHeard.slice(from), from);
+      assert.fail(`not heard: ${JSON.stringify(lines)} in ${JSON.stringify(heard)}`);
+    });
+    this.heardUpTo = await upTo.jsonValue();
+  }
 
   // The client area's top-left corner in page coordinates, and its scale on a narrow screen.
   async client() {

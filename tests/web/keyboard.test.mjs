@@ -2,7 +2,7 @@
 // sent in these tests.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { BLACK, BLUE, RED, START_COLOURS, openGame, useBrowser } from './harness.mjs';
+import { BLACK, BLUE, RED, SCENARIO, START_COLOURS, openGame, useBrowser } from './harness.mjs';
 import { coloursOf, shortestSolution } from './solver.mjs';
 
 useBrowser();
@@ -69,6 +69,16 @@ test('arrows move the cursor, Shift+arrow a block, and the status region says wh
   await game.page.keyboard.press('Shift+ArrowDown');
   assert.equal(await status(game), 'big block cannot move down');
   assert.deepEqual(await game.pixel([35, 105]), RED);
+  await game.close();
+});
+
+test('the keyboard scenario: after each key, the page tells what the game tells', async () => {
+  const game = await openGame();
+  await game.listen();
+  for (const { key, shift, heard } of SCENARIO) {
+    await game.page.keyboard.press(shift ? `Shift+${key}` : key);
+    await game.hears(heard);
+  }
   await game.close();
 });
 
