@@ -74,13 +74,9 @@ const page = {
   frameWidth() { return ui.window.offsetWidth - ui.client.clientWidth; },
   frameHeight() { return ui.window.offsetHeight - ui.client.clientHeight; },
   nameCell(index, name) { cells[index].firstChild.textContent = name; },
-  // The cursor's cell, or the grid itself, takes the focus: set anew a frame later, so that a
-  // screen reader tells it also when it has not changed (the board taking the focus back).
   cursor(index) {
-    ui.grid.removeAttribute('aria-activedescendant');
-    if (index >= 0) {
-      requestAnimationFrame(() => ui.grid.setAttribute('aria-activedescendant', cells[index].id));
-    }
+    if (index < 0) ui.grid.removeAttribute('aria-activedescendant');
+    else ui.grid.setAttribute('aria-activedescendant', cells[index].id);
   },
   // A live region speaks a change: the same words again differ by a trailing no-break space.
   announce(text) {

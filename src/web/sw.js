@@ -11,7 +11,8 @@ self.addEventListener('install', (event) => {
   self.skipWaiting();
 });
 
-self.addEventListener('activate', (event) => event.waitUntil(self.clients.claim()));
+// No clients.claim(): in Chromium a page that a worker takes over as it runs stays busy to
+// assistive technology, and Orca holds back what it hears; the worker serves the next load.
 
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;

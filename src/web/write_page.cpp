@@ -80,8 +80,10 @@ std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 
 // The board for assistive technology and the keyboard: an ARIA grid over the canvas, a cell over
 // each drawn square, which the page names with what the cell holds (the grid says where it is).
+// The grid is an application's, so that a screen reader leaves the keys to the game, also once
+// a box has closed.
 std::string GridMarkup() {
-    std::string html = "<div id=\"grid\" role=\"grid\" tabindex=\"0\" aria-label=\"" +
+    std::string html = "<div role=\"application\"><div id=\"grid\" role=\"grid\" tabindex=\"0\" aria-label=\"" +
                        HtmlEscaped(kBoardName) + "\">";
     for (int row = 0; row < kRows; ++row) {
         html += "<div role=\"row\">";
@@ -95,7 +97,7 @@ std::string GridMarkup() {
         }
         html += "</div>";
     }
-    return html + "</div>";
+    return html + "</div></div>";
 }
 
 // A whole file, or "" when it cannot be read.
