@@ -92,8 +92,8 @@ void PlayWithArrows(const std::vector<Drag>& solution, const PressKey& press,
 }
 
 void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard,
-                       std::chrono::milliseconds timeout) {
-    const auto told = testing::ScenarioHearing();
+                       std::chrono::milliseconds timeout, bool placed) {
+    const auto told = testing::ScenarioHearing(placed ? &Game::CellName : &Game::CellContent);
     for (std::size_t i = 0; i < std::size(testing::kHeardScenario); ++i) {
         const testing::HeardKey& key = testing::kHeardScenario[i];
         press(KeysymOf(key.arrow), (key.shift & kShiftBit) != 0);

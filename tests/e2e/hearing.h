@@ -48,7 +48,10 @@ void PlayWithArrows(const std::vector<Drag>& solution, const PressKey& press,
 
 // Plays the scenario of support/heard.h and expects, after each key and within `timeout`, every
 // line the game tells.
+// `placed`: the platform names a cell with its place ("..., column 1, row 1"), as the desktop
+// does; not so the web's grid, which says the place itself.
 void PlayHeardScenario(const PressKey& press, Hearing& hearing, const Heard& heard = nullptr,
-                       std::chrono::milliseconds timeout = std::chrono::seconds(10));
+                       std::chrono::milliseconds timeout = std::chrono::seconds(10),
+                       bool placed = true);
 
 }  // namespace quandrel::e2e

@@ -4,8 +4,11 @@
 // terminal, to which Python writes a line at a time; what it speaks is read from the log's
 // speech lines. XTEST keys play as a blind player would.
 // GoogleTest and the game's headers come before Xlib, whose macros (None, Bool) clash with them.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -227,6 +230,56 @@ TEST_F(Orca, APlayerWhoPlansFromSpeechAlonePlaysALongGameOnQt) {
             return ++steps < 24;
         });
     EXPECT_GE(steps, 24);
+}
+
+// What Orca says of a line the game tells in Chromium: the active cell's name (the grid adds the
+// place that changed); the status region's words.
+std::string InChromium(const std::string& told) {
+    if (told.rfind("focus ", 0) == 0) return told.substr(6);
+    if (told.rfind("say ", 0) == 0) return told.substr(4);
+    return {};
+}
+
+// A free port on the loopback interface.
+int FreePort() {
+    const int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    bind(probe, reinterpret_cast<sockaddr*>(&address), size);
+    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size);
+    close(probe);
+    return ntohs(address.sin_port);
+}
+
+TEST_F(Orca, APlayerHearsEveryKeyAndABoxInChromium) {
+    const char* site = std::getenv("QUANDREL_WEB_SITE");
+    if (site == nullptr) GTEST_SKIP() << "no web build (QUANDREL_WEB_SITE)";
+    const std::string port = std::to_string(FreePort());
+    Child server({"python3", "-m", "http.server", port, "--bind", "127.0.0.1", "--directory", site},
+                 "");
+    Child chromium(
+        {"chromium", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--force-renderer-accessibility", "--user-data-dir=" + (home_ / "chromium").string(),
+         "--window-position=0,0", "--window-size=800,600", "http://127.0.0.1:" + port + "/"},
+        server_.name());
+    // The page gives the grid the focus once the game has started.
+    ExpectSpoken({"Quandrel board", "table with 4 rows 5 columns"}, 60s);
+
+    PlayHeardScenario(
+        [this](const char* key, bool shift) { Press(key, shift ? "Shift_L" : nullptr); }, speech_,
+        InChromium, kAnswered, false);
+    Press("h", "Alt_L");
+    Press("o");
+    ExpectSpoken({"Object", "The object is to get the large block to the other side"}, 5s);
+    Press("Return");
+    ExpectSpoken({"Quandrel board", "empty"}, 5s);
+    Press("Right");
+    ExpectSpoken({"single block", "column 5"}, kAnswered);
+    Press("Right");
+    ExpectSpoken({"right edge"}, kAnswered);  // the arrows are the game's after the box
 }
 
 }  // namespace
