@@ -98,6 +98,9 @@ for (const forcedColors of ['none', 'active']) {
       await keys.press('a');
       await game.page.waitForSelector('#box[open]');
       await check();
+      await keys.press('Tab');
+      assert.equal(await game.page.evaluate(() => document.activeElement.id), 'box-ok',
+                   'Tab stays in the box');
       await keys.press('Enter');
       assert.ok(['grid', 'Text1', 'mnuFile', 'mnuReset', 'box-ok'].every((id) => seen.has(id)), [...seen].join());
       await game.close();
