@@ -83,8 +83,9 @@ std::string Px(int pixels) { return std::to_string(pixels) + "px"; }
 // The grid is an application's, so that a screen reader leaves the keys to the game, also once
 // a box has closed.
 std::string GridMarkup() {
-    std::string html = "<div role=\"application\"><div id=\"grid\" role=\"grid\" tabindex=\"0\" aria-label=\"" +
-                       HtmlEscaped(kBoardName) + "\">";
+    std::string html =
+        "<div role=\"application\"><div id=\"grid\" role=\"grid\" tabindex=\"0\" aria-label=\"" +
+        HtmlEscaped(kBoardName) + "\">";
     for (int row = 0; row < kRows; ++row) {
         html += "<div role=\"row\">";
         for (int column = 0; column < kColumns; ++column) {
