@@ -101,7 +101,7 @@ ui.box.addEventListener('close', () => {
   });
 });
 ui.boxClose.addEventListener('click', () => ui.box.close());
-// A click beside the box leaves the focus on OK, and Enter anywhere in it means OK.
+// A click beside the box leaves the focus on OK.
 ui.box.addEventListener('mousedown', (e) => { if (e.target === ui.box) e.preventDefault(); });
 // Enter anywhere in it means OK, and Tab stays on OK, its one control.
 ui.box.addEventListener('keydown', (e) => {
