@@ -75,7 +75,7 @@ frmQuandrel::frmQuandrel()
     auto* fill = new QGridLayout(client_);
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(board_, 0, 0);
-    board_->hide();  // a child shown before the map would start the accessibility bridge first
+    client_->hide();  // a child shown before the map would start the accessibility bridge first
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->installEventFilter(this);
     game_.Start();
@@ -88,7 +88,7 @@ void frmQuandrel::completeWindow() {
     createMenus();
     Text1();
     board_->setAccessibleName(kBoardName);
-    board_->show();
+    client_->show();
     board_->setFocus();
     layout()->invalidate();
     layout()->activate();  // now, so that the first paint shows the menu bar
