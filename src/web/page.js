@@ -416,10 +416,14 @@ const instantiateWasm = (imports, receive) => {
   return {};
 };
 
+// The board has the keys before the game has loaded, so that a screen reader finds the page
+// loaded with the focus in the game, and does not start reading the page aloud.
+focusBoard();
 createQuandrel({ page, instantiateWasm }).then((module) => {
   game = module;
   game._quandrel_start(scale());
   watchPixelRatio();
+  game._quandrel_board_focus(document.activeElement === ui.grid ? 1 : 0);
   focusBoard();
   document.body.dataset.ready = 'true';
   requestAnimationFrame(() => setTimeout(addExtras));

@@ -154,6 +154,38 @@ class Orca : public ::testing::Test {
         EXPECT_TRUE(missing.empty()) << "not spoken: " << missing.front();
     }
 
+    // A box opened from the Help menu: the keys after Alt+H, and what Orca reads of it.
+    struct Box {
+        const char* how;
+        std::vector<const char*> keys;
+        std::vector<std::string> spoken;
+    };
+    // A key and what it answers.
+    struct Answer {
+        const char* key;
+        std::vector<std::string> spoken;
+    };
+    // Opens and closes each box: it is read, closing it says `back` and nothing that holds
+    // `stale`, and then the keys `after` are the game's.
+    void HearBoxes(const std::vector<Box>& boxes, const std::vector<std::string>& back,
+                   const std::string& stale, const std::vector<Answer>& after) {
+        for (const Box& box : boxes) {
+            SCOPED_TRACE(box.how);
+            Press("h", "Alt_L");
+            for (const char* key : box.keys) Press(key);
+            ExpectSpoken(box.spoken, 5s);
+            const std::size_t closing = speech_.All().size();
+            Press("Return");
+            ExpectSpoken(back, 5s);
+            for (const Answer& answer : after) {
+                Press(answer.key);
+                ExpectSpoken(answer.spoken, kAnswered);
+            }
+            EXPECT_EQ(speech_.All().find("SPEECH OUTPUT: '" + stale, closing), std::string::npos)
+                << "nothing stale after the box";
+        }
+    }
+
     fs::path home_;
     XServer server_;
     std::string log_;
@@ -184,33 +216,13 @@ TEST_F(Orca, APlayerHearsEveryKeyAndEveryBoxOnQt) {
     Press("Tab", "Shift_L");
     ExpectSpoken({"Quandrel board", cursor}, kAnswered);
 
-    struct Box {
-        const char* how;
-        std::vector<const char*> keys;  // after Alt+H
-        std::vector<std::string> spoken;
-    };
-    const Box boxes[] = {
-        {"Object by its access key",
-         {"o"},
-         {"alert Object", "The object is to get the large block to the other side"}},
-        {"Solution by arrows", {"Down", "Down", "Return"}, {"alert There Is No Help"}},
-        {"About by Enter", {"Return"}, {"alert About Quandrel1"}},
-    };
-    for (const Box& box : boxes) {
-        SCOPED_TRACE(box.how);
-        Press("h", "Alt_L");
-        for (const char* key : box.keys) Press(key);
-        ExpectSpoken(box.spoken, 5s);
-        const std::size_t closing = speech_.All().size();
-        Press("Return");
-        ExpectSpoken({"Quandrel board", cursor}, 5s);
-        Press("Right");
-        ExpectSpoken({"single block, column 5, row 2"}, kAnswered);
-        EXPECT_EQ(speech_.All().find("notification", closing), std::string::npos)
-            << "nothing stale after the box";
-        Press("Left");
-        ExpectSpoken({cursor}, kAnswered);
-    }
+    HearBoxes({{"Object by its access key",
+                {"o"},
+                {"alert Object", "The object is to get the large block to the other side"}},
+               {"Solution by arrows", {"Down", "Down", "Return"}, {"alert There Is No Help"}},
+               {"About by Enter", {"Return"}, {"alert About Quandrel1"}}},
+              {"Quandrel board", cursor}, "notification",
+              {{"Right", {"single block, column 5, row 2"}}, {"Left", {cursor}}});
 }
 
 TEST_F(Orca, APlayerWhoPlansFromSpeechAlonePlaysALongGameOnQt) {
@@ -271,35 +283,14 @@ TEST_F(Orca, APlayerHearsEveryKeyAndTheBoxesInChromium) {
     PlayHeardScenario(
         [this](const char* key, bool shift) { Press(key, shift ? "Shift_L" : nullptr); }, speech_,
         InChromium, kAnswered, false);
-    struct Box {
-        const char* how;
-        std::vector<const char*> keys;  // after Alt+H
-        std::vector<std::string> spoken;
-    };
-    const Box boxes[] = {
-        {"Object by its access key",
-         {"o"},
-         {"Object", "The object is to get the large block to the other side"}},
-        {"Solution by arrows and Enter", {"Down", "Down", "Return"}, {"There Is No Help"}},
-    };
-    for (const Box& box : boxes) {
-        SCOPED_TRACE(box.how);
-        Press("h", "Alt_L");
-        for (const char* key : box.keys) Press(key);
-        ExpectSpoken(box.spoken, 5s);
-        const std::size_t closing = speech_.All().size();
-        Press("Return");
-        ExpectSpoken({"Quandrel board", "empty"}, 5s);
-        EXPECT_EQ(speech_.All().find("SPEECH OUTPUT: 'no block to move", closing),
-                  std::string::npos)
-            << "the status region's last words are not spoken again";
-        Press("Right");
-        ExpectSpoken({"single block", "column 5"}, kAnswered);
-        Press("Right");
-        ExpectSpoken({"right edge"}, kAnswered);  // the arrows are the game's after the box
-        Press("Left");
-        ExpectSpoken({"empty", "column 4"}, kAnswered);
-    }
+    HearBoxes({{"Object by its access key",
+                {"o"},
+                {"Object", "The object is to get the large block to the other side"}},
+               {"Solution by arrows and Enter", {"Down", "Down", "Return"}, {"There Is No Help"}}},
+              {"Quandrel board", "empty"}, "no block to move",
+              {{"Right", {"single block", "column 5"}},
+               {"Right", {"right edge"}},  // the arrows are the game's after the box
+               {"Left", {"empty", "column 4"}}});
 }
 
 }  // namespace
