@@ -55,9 +55,7 @@ const page = {
     ctx.fillRect(r - 1, t, 1, b - t);
   },
   writeText1(text) { ui.text1.value = text; },
-  // Shown once what ran the command (a menu) has gone, so that a screen reader takes the focus
-  // in the box as a change of focus; the status region is emptied, lest it speak again when the
-  // box has closed.
+  // Shown a frame later, once the menu has gone, for screen readers; the status region emptied.
   openBox(prompt, flags, title) {
     ui.boxTitle.textContent = title;
     ui.boxPrompt.textContent = prompt;
@@ -89,9 +87,8 @@ const page = {
   },
 };
 
-// The box closes with 1 however it is closed: OK, Enter, Esc or its close box. The board takes
-// the focus anew once the box has gone, so that a screen reader takes it as a change of focus
-// (and leaves its browse mode) rather than as the box's focus given back.
+// The box closes with 1 however it is closed: OK, Enter, Esc or its close box. Then the board
+// takes the focus anew, for a screen reader to tell it (and leave its browse mode).
 ui.box.addEventListener('close', () => {
   game._quandrel_box_closed(GAME.ok);
   requestAnimationFrame(() => {
@@ -416,8 +413,7 @@ const instantiateWasm = (imports, receive) => {
   return {};
 };
 
-// The board has the keys before the game has loaded, so that a screen reader finds the page
-// loaded with the focus in the game, and does not start reading the page aloud.
+// The board has the keys from the first, or a screen reader reads the loaded page aloud.
 focusBoard();
 createQuandrel({ page, instantiateWasm }).then((module) => {
   game = module;

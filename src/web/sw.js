@@ -11,8 +11,7 @@ self.addEventListener('install', (event) => {
   self.skipWaiting();
 });
 
-// No clients.claim(): in Chromium a page that a worker takes over as it runs stays busy to
-// assistive technology, and Orca holds back what it hears; the worker serves the next load.
+// Not clients.claim(): Chromium would then show the page busy to a screen reader.
 
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
