@@ -13,8 +13,7 @@ PixelRect BoardRect(double scale) { return ToPixels(kBoardExtent, scale); }
 
 std::optional<int> CellAt(int x, int y, double scale) {
     for (int i = 0; i < kCells; ++i) {
-        const PixelRect r = CellRect(i, scale);
-        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return i;
+        if (CellRect(i, scale).Contains(x, y)) return i;
     }
     return std::nullopt;
 }

@@ -15,6 +15,7 @@ struct PixelRect {
     int right;
     int bottom;
     bool operator==(const PixelRect&) const = default;
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     bool Meets(const PixelRect& other) const {
         return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
     }

@@ -239,9 +239,7 @@ HRESULT BoardAccessible::accHitTest(long left, long top, VARIANT* child) {
         SetLong(child, ChildId(*cell));
         return S_OK;
     }
-    const PixelRect board = BoardRect(scale);
-    if (point.x >= board.left && point.x < board.right && point.y >= board.top &&
-        point.y < board.bottom) {
+    if (BoardRect(scale).Contains(point.x, point.y)) {
         SetLong(child, CHILDID_SELF);
         return S_OK;
     }
